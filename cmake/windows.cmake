@@ -1,0 +1,18 @@
+# Windows build (MinGW-w64 i686): the module DLL, the host simulator and the
+# Windows-side test programs. Runtime linked statically so the DLL stands alone.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+file(GLOB_RECURSE QVS_WIN32_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/src/win32/*.cpp ${CMAKE_SOURCE_DIR}/src/panel/*.cpp)
+file(GLOB_RECURSE QVS_WIN32_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/panel/*.rc)
+add_library(qvs SHARED ${QVS_WIN32_SOURCES} ${QVS_WIN32_RESOURCES} ${CMAKE_SOURCE_DIR}/src/win32/qvs.def)
+set_target_properties(qvs PROPERTIES PREFIX "" OUTPUT_NAME qvs RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+target_link_libraries(qvs PRIVATE qvscore ole32 uuid comctl32 comdlg32 shell32 dbghelp user32 gdi32 kernel32)
+target_link_options(qvs PRIVATE -Wl,--kill-at)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/hostsim/CMakeLists.txt)
+  add_subdirectory(tools/hostsim)
+endif()
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/wine/CMakeLists.txt)
+  add_subdirectory(tests/wine)
+endif()

@@ -1,0 +1,11 @@
+# Sourced by the scripts that run Windows programs: one Wine prefix for the
+# project, and the 64-bit loader called directly (the Debian wrapper picks
+# the 32-bit loader, which needs a kernel that runs 32-bit code).
+export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-qvs}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+QVS_WINE=/usr/lib/wine/wine64
+QVS_WINESERVER=/usr/lib/wine/wineserver64
+[ -x "$QVS_WINE" ] || QVS_WINE=$(command -v wine)
+[ -x "$QVS_WINESERVER" ] || QVS_WINESERVER=$(command -v wineserver)
+export QVS_WINE QVS_WINESERVER
