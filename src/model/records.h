@@ -270,3 +270,60 @@ struct QueueEntry {
 };
 
 }  // namespace qvs
+
+namespace qvs {
+
+// A restored queue waiting for its turn in the restoration drip.
+struct RestorationNode {
+    ServedChannel* Channel = nullptr;
+    uint32_t Kind = 0;  // 1 Regular, 2 OpVoice, 3 SmallFile
+    RestorationNode* Next = nullptr;
+    RestorationNode* Prev = nullptr;
+};
+
+}  // namespace qvs
+
+namespace qvs {
+
+struct Advertisement {
+    Text AdsName;
+    uint32_t StartAfter = 0;
+    uint32_t Interval = 0;
+    uint32_t RunOption = 0;
+    Text AdsText;  // absent when the advertisement has no text
+    Advertisement* Next = nullptr;
+    Advertisement* Prev = nullptr;
+};
+
+struct AdGroup {
+    Text AdsGroupName;
+    List<Advertisement> Ads;
+    List<AdChannelLink> Channels;  // the channels that select this group
+    AdGroup* Next = nullptr;
+    AdGroup* Prev = nullptr;
+};
+
+struct RandomTextFile {
+    Text Name;
+    Text FullPathname;
+    RandomTextFile* Next = nullptr;
+    RandomTextFile* Prev = nullptr;
+};
+
+struct UserGroup {
+    Text GroupName;
+    List<NameNode> Members;  // nicks
+    UserGroup* Prev = nullptr;
+    UserGroup* Next = nullptr;
+};
+
+// Settings a GroupSelection starts with when a group is added to a channel.
+struct GroupSelectionDefaults {
+    uint32_t QueueSizeOverride = 0;
+    uint32_t BatchSizeOverride = 0;
+    uint32_t Priority = 0;
+    uint32_t Ignored = 0;
+    uint32_t TreatAs = 0;
+};
+
+}  // namespace qvs

@@ -1,0 +1,24 @@
+#include "fake/fake_platform.h"
+
+#include "host/shutdown.h"
+
+namespace qvs {
+
+FakePlatform::FakePlatform(const std::string& configFolder) {
+    State.ConfigFolder = configFolder;
+    if (State.ConfigFolder.empty() || (State.ConfigFolder.back() != '\\' && State.ConfigFolder.back() != '/'))
+        State.ConfigFolder += '\\';
+    Platform& ports = State.Ports;
+    ports.Host = &Host;
+    ports.Clock = &Time;
+    ports.Timers = &Time;
+    ports.Windows = &Windows;
+    ports.Files = &Files;
+    ports.Panel = &Panel;
+    ports.EventMemory = &EventMemory;
+    ports.Storage = Storage.get();
+}
+
+FakePlatform::~FakePlatform() { ReleaseAllRecords(State); }
+
+}  // namespace qvs

@@ -1,0 +1,39 @@
+// Every fake adapter wired into one module state: the native stand-in for
+// the module running inside the host.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "fake/fake_event_memory.h"
+#include "fake/fake_host.h"
+#include "fake/fake_windows.h"
+#include "fake/posix_files.h"
+#include "fake/recording_panel.h"
+#include "fake/virtual_time.h"
+#include "model/module_state.h"
+
+namespace qvs {
+
+class FakePlatform {
+public:
+    // configFolder: an existing scratch folder; it becomes the configuration
+    // folder (with a trailing separator).
+    explicit FakePlatform(const std::string& configFolder);
+    ~FakePlatform();
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    ModuleState State;
+    FakeHost Host;
+    VirtualTime Time{State};
+    FakeWindows Windows;
+    PosixFiles Files;
+    RecordingPanel Panel;
+    FakeEventMemory EventMemory;
+    std::unique_ptr<StoragePort> Storage;
+};
+
+
+
+
+}  // namespace qvs

@@ -1,0 +1,123 @@
+#include "fake/posix_files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "model/names.h"
+
+namespace qvs {
+namespace {
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool IsFile(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Depth-first, like the platform's tree search; bounded depth keeps link loops out.
+bool SearchFolder(const std::string& folder, const std::string& name, std::string& found, int depth) {
+    if (depth > 32) return false;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return false;
+    bool hit = false;
+    std::string sub;
+    while (!hit) {
+        dirent* item = readdir(dir);
+        if (!item) break;
+        std::string entry = item->d_name;
+        if (entry == "." || entry == "..") continue;
+        std::string path = folder + "/" + entry;
+        if (IsFolder(path))
+            hit = SearchFolder(path, name, found, depth + 1);
+        else if (NamesEqual(entry.c_str(), name.c_str())) {
+            found = path;
+            hit = true;
+        }
+    }
+    closedir(dir);
+    return hit;
+}
+
+}  // namespace
+
+std::string PosixFiles::Native(const std::string& path) {
+    std::string native = path;
+    for (char& c : native)
+        if (c == '\\') c = '/';
+    return native;
+}
+
+bool PosixFiles::FolderExists(const std::string& path) { return IsFolder(Native(path)); }
+bool PosixFiles::CreateFolder(const std::string& path) { return mkdir(Native(path).c_str(), 0755) == 0; }
+
+bool PosixFiles::CreateEmptyFile(const std::string& path) {
+    int fd = open(Native(path).c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
+    if (fd < 0) return false;
+    close(fd);
+    return true;
+}
+
+bool PosixFiles::AppendToFile(const std::string& path, const char* bytes, std::size_t count) {
+    std::FILE* file = std::fopen(Native(path).c_str(), "ab");
+    if (!file) return false;
+    bool written = std::fwrite(bytes, 1, count, file) == count;
+    return std::fclose(file) == 0 && written;
+}
+
+bool PosixFiles::FileExists(const std::string& path) { return IsFile(Native(path)); }
+
+int64_t PosixFiles::FileSize(const std::string& path) {
+    struct stat info {};
+    if (stat(Native(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+    return static_cast<int64_t>(info.st_size);
+}
+
+bool PosixFiles::DeleteFile(const std::string& path) { return unlink(Native(path).c_str()) == 0; }
+
+bool PosixFiles::ReplaceFile(const std::string& from, const std::string& to) {
+    return std::rename(Native(from).c_str(), Native(to).c_str()) == 0;
+}
+
+bool PosixFiles::MapFile(const std::string& path, MappedFile& view) {
+    view = MappedFile{};
+    int fd = open(Native(path).c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return false;
+    }
+    if (info.st_size > 0) {
+        void* data = mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        if (data == MAP_FAILED) {
+            close(fd);
+            return false;
+        }
+        view.Data = static_cast<const char*>(data);
+        view.Size = static_cast<uint64_t>(info.st_size);
+    }
+    close(fd);
+    return true;
+}
+
+void PosixFiles::UnmapFile(MappedFile& view) {
+    if (view.Data) munmap(const_cast<char*>(view.Data), static_cast<std::size_t>(view.Size));
+    view = MappedFile{};
+}
+
+bool PosixFiles::SearchTreeForFile(const std::string& root, const std::string& name, std::string& found) {
+    std::string folder = Native(root);
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return SearchFolder(folder, name, found, 0);
+}
+
+}  // namespace qvs

@@ -1,0 +1,40 @@
+// A panel that remembers what the core told it.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "ports/panel_port.h"
+
+namespace qvs {
+
+class RecordingPanel : public PanelPort {
+public:
+    int ShowMessage(const char* text, uint32_t icon) override {
+        Messages.push_back(text);
+        Icons.push_back(icon);
+        return NextAnswer;
+    }
+    ChannelConfig* SelectedChannel() override { return Selected; }
+    void AddInstanceTab(ServedChannel* channel) override { Tabs.push_back(channel); }
+    void RemoveInstanceTab(ServedChannel* channel) override {
+        for (auto it = Tabs.begin(); it != Tabs.end(); ++it)
+            if (*it == channel) {
+                Tabs.erase(it);
+                return;
+            }
+    }
+    void RefreshQueueCounters(QueueKind, ChannelConfig*, ServedChannel*) override { ++CounterRefreshes; }
+    void QueueRowAdded(QueueKind, QueueEntry* entry) override { RowsAdded.push_back(entry); }
+    void QueueRowChanged(QueueKind, QueueEntry* entry) override { RowsChanged.push_back(entry); }
+    void QueueRowRemoved(QueueKind, QueueEntry* entry) override { RowsRemoved.push_back(entry); }
+
+    ChannelConfig* Selected = nullptr;
+    int NextAnswer = kAnswerOk;
+    std::vector<std::string> Messages;
+    std::vector<uint32_t> Icons;
+    std::vector<ServedChannel*> Tabs;
+    std::vector<QueueEntry*> RowsAdded, RowsChanged, RowsRemoved;
+    int CounterRefreshes = 0;
+};
+
+}  // namespace qvs

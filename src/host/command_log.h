@@ -1,0 +1,19 @@
+// qvs.log in the configuration folder: every executed command, every join
+// and every search text, while "Log mIRC commands" is on.
+#pragma once
+#include <string>
+
+#include "model/module_state.h"
+
+namespace qvs {
+
+constexpr char kCommandLogName[] = "qvs.log";
+
+// The local date and time "%02lu-%02lu-%04lu  %02lu:%02lu:%02lu".
+std::string FormatDateTime(const DateTime& time);
+// A time-stamped line: date, time, one space, the text, CR LF.
+void LogCommand(ModuleState& state, const char* text);
+// A line as it stands, CR LF appended, no time stamp.
+void LogPlainLine(ModuleState& state, const std::string& line);
+
+}  // namespace qvs

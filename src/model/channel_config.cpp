@@ -1,0 +1,72 @@
+#include "model/channel_config.h"
+
+#include "host/served_channels.h"
+#include "model/memory.h"
+#include "model/queue_ops.h"
+
+namespace qvs {
+namespace {
+
+void ReleaseListSelection(ListSelection* selection) {
+    if (selection->List && selection->Link) {
+        selection->List->Channels.Unlink(selection->Link);
+        DeleteRecord(selection->Link);
+    }
+    DeleteRecord(selection);
+}
+
+void ReleaseAdSelection(AdGroupSelection* selection) {
+    if (selection->Group && selection->Link) {
+        selection->Group->Channels.Unlink(selection->Link);
+        DeleteRecord(selection->Link);
+    }
+    DeleteRecord(selection);
+}
+
+void ReleaseQueue(Queue& queue) {
+    ReleaseEntries(queue.Waiting);
+    ReleaseEntries(queue.Sending);
+    queue.HeldCount = 0;
+}
+
+}  // namespace
+
+NameNode* AppendName(List<NameNode>& names, const char* text) {
+    NameNode* node = NewRecord<NameNode>();
+    if (!node) return nullptr;
+    node->Value.Set(text);
+    names.PushBack(node);
+    return node;
+}
+
+void ReleaseNames(List<NameNode>& names) { names.ReleaseAll(DeleteRecord<NameNode>); }
+
+ChannelConfig* NewChannelConfig(ModuleState& state, const char* channelName) {
+    ChannelConfig* config = NewRecord<ChannelConfig>();
+    if (!config) return nullptr;
+    config->ChannelName.Set(channelName);
+    AppendName(config->SearchTriggers, kDefaultSearchTrigger);
+    state.ChannelConfigs.PushFront(config);
+    return config;
+}
+
+void DeleteChannelConfig(ModuleState& state, ChannelConfig* config) {
+    state.ChannelConfigs.Unlink(config);
+    while (InstanceLink* link = config->Instances.Head) ReleaseServedChannel(state, link->Channel);
+    ReleaseQueue(config->Small);
+    ReleaseQueue(config->OpVoice);
+    ReleaseNames(config->SearchTriggers);
+    config->FileListLinks.ReleaseAll(ReleaseListSelection);
+    config->AdGroupLinks.ReleaseAll(ReleaseAdSelection);
+    config->UserGroupLinks.ReleaseAll(DeleteRecord<GroupSelection>);
+    ReleaseNames(config->Networks);
+    DeleteRecord(config);
+}
+
+ChannelConfig* FindChannelConfig(ModuleState& state, const char* name) {
+    for (ChannelConfig* config = state.ChannelConfigs.Head; config; config = config->Next)
+        if (config->ChannelName.Equals(name)) return config;
+    return nullptr;
+}
+
+}  // namespace qvs

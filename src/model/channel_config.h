@@ -1,0 +1,23 @@
+// Creation and deletion of the per-channel configuration.
+#pragma once
+#include "model/module_state.h"
+
+namespace qvs {
+
+constexpr char kDefaultSearchTrigger[] = "@find";
+
+// A ChannelConfig with the defaults of a channel the user adds, at the head
+// of the list.
+ChannelConfig* NewChannelConfig(ModuleState& state, const char* channelName);
+
+// Unlinks and releases a ChannelConfig: its served instances (sends closed,
+// entries removed from every queue), its own queues, selections and texts.
+void DeleteChannelConfig(ModuleState& state, ChannelConfig* config);
+
+// First ChannelConfig whose channel name equals name, or null.
+ChannelConfig* FindChannelConfig(ModuleState& state, const char* name);
+
+NameNode* AppendName(List<NameNode>& names, const char* text);
+void ReleaseNames(List<NameNode>& names);
+
+}  // namespace qvs

@@ -1,0 +1,68 @@
+// All module-wide state in one place: the heads of every list, the global
+// settings, the List queue, the HostLink buffer and the ports. Tests build a
+// fresh one per case.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "model/list.h"
+#include "model/records.h"
+#include "ports/platform.h"
+
+namespace qvs {
+
+constexpr uint32_t kHostLinkBufferSize = 2048;
+extern const char kAppName[];
+
+// The root settings of channel.dat.
+struct GlobalSettings {
+    uint32_t Threshold = 2500;
+    uint32_t EnableTopList = 1;
+    uint32_t ListQueueEnable = 1;
+    uint32_t ListQueueLimit = 2;
+    uint32_t UseSaveQueueDuration = 0;
+    uint32_t SaveQueueDuration = 5;
+    uint32_t UseSaveConfig = 0;
+    uint32_t SaveConfigInterval = 0;
+    uint32_t UseQueueRestorationDelay = 0;
+    uint32_t QueueRestorationDelay = 30;
+    uint32_t UseFirewallWorkaround = 0;
+    uint32_t UseWizard = 1;
+    uint32_t FirewallWorkaroundPortName = 59;
+    uint32_t UseCNotice = 1;
+};
+
+enum class HoldMode : uint32_t { UnholdAll, HoldAll, PerQueue };
+
+struct ModuleState {
+    Platform Ports;
+
+    std::string ConfigFolder;  // ends with a backslash
+    char HostLinkBuffer[kHostLinkBufferSize] = {};
+    bool CommandLogging = false;
+
+    GlobalSettings Settings;
+    List<Connection> Connections;          // newest first
+    List<ChannelConfig> ChannelConfigs;    // newest first
+    List<FileList> FileLists;
+    List<NetworkSettings> Networks;
+    List<AdGroup> AdGroups;
+    List<RandomTextFile> RandomFiles;
+    List<UserGroup> UserGroups;
+    List<NameNode> AvailableNicks;
+    GroupSelectionDefaults NewGroupDefaults;
+    Queue ListQueue;
+
+    // Master switch of the Hold Queue page and the List queue's own flag;
+    // neither is stored.
+    HoldMode Hold = HoldMode::UnholdAll;
+    uint32_t HoldListQueue = 0;
+    // Total send speed, the three latest 2-second samples (bytes per second).
+    uint32_t SpeedSamples[3] = {};
+
+    // Restored queues started one at a time by the drip timer, newest first.
+    List<RestorationNode> PendingRestoration;
+    TimerId RestorationTimer = 0;
+};
+
+}  // namespace qvs

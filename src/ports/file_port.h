@@ -1,0 +1,39 @@
+// The file system as the module uses it. Paths are Windows paths; the native
+// adapter maps them onto a scratch folder.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace qvs {
+
+struct MappedFile {
+    const char* Data = nullptr;
+    uint64_t Size = 0;
+    void* Handle = nullptr;  // adapter's own
+};
+
+class FilePort {
+public:
+    virtual ~FilePort() = default;
+    virtual bool FolderExists(const std::string& path) = 0;
+    virtual bool CreateFolder(const std::string& path) = 0;
+    // Creates or truncates to zero bytes.
+    virtual bool CreateEmptyFile(const std::string& path) = 0;
+    // Opens (creating when missing), appends, closes.
+    virtual bool AppendToFile(const std::string& path, const char* bytes, std::size_t count) = 0;
+    virtual bool FileExists(const std::string& path) = 0;
+    // Size of an existing file, or -1.
+    virtual int64_t FileSize(const std::string& path) = 0;
+    virtual bool DeleteFile(const std::string& path) = 0;
+    // Replaces an existing target.
+    virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
+    // Read-only view of a whole file; false when missing or unreadable.
+    // An empty file maps as Data null, Size 0.
+    virtual bool MapFile(const std::string& path, MappedFile& view) = 0;
+    virtual void UnmapFile(MappedFile& view) = 0;
+    // Finds a file by name anywhere below root; the full path on success.
+    virtual bool SearchTreeForFile(const std::string& root, const std::string& name, std::string& found) = 0;
+};
+
+}  // namespace qvs

@@ -1,0 +1,45 @@
+// What the core tells the control panel, and the few things it asks it.
+// Without a panel (before the UI thread exists, or in tests) every call is
+// harmless.
+#pragma once
+#include <cstdint>
+
+#include "model/records.h"
+
+namespace qvs {
+
+enum MessageBoxIcon : uint32_t { kIconError = 0x10, kIconQuestion = 0x20, kIconInformation = 0x40 };
+enum MessageBoxAnswer : int { kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7 };
+
+class PanelPort {
+public:
+    virtual ~PanelPort() = default;
+    // Caption is always the application name.
+    virtual int ShowMessage(const char* text, uint32_t icon) = 0;
+    // The channel chosen in the panel's channel combo box, or null.
+    virtual ChannelConfig* SelectedChannel() = 0;
+    // Queues page: one tab per instance of the selected channel.
+    virtual void AddInstanceTab(ServedChannel* channel) = 0;
+    virtual void RemoveInstanceTab(ServedChannel* channel) = 0;
+    // Queue views: counters and rows of one queue. channel is the ServedChannel
+    // for Regular, otherwise null; config is null for the List queue.
+    virtual void RefreshQueueCounters(QueueKind kind, ChannelConfig* config, ServedChannel* channel) = 0;
+    virtual void QueueRowAdded(QueueKind kind, QueueEntry* entry) = 0;
+    virtual void QueueRowChanged(QueueKind kind, QueueEntry* entry) = 0;
+    virtual void QueueRowRemoved(QueueKind kind, QueueEntry* entry) = 0;
+};
+
+// The panel that is not there.
+class NullPanel : public PanelPort {
+public:
+    int ShowMessage(const char*, uint32_t) override { return kAnswerOk; }
+    ChannelConfig* SelectedChannel() override { return nullptr; }
+    void AddInstanceTab(ServedChannel*) override {}
+    void RemoveInstanceTab(ServedChannel*) override {}
+    void RefreshQueueCounters(QueueKind, ChannelConfig*, ServedChannel*) override {}
+    void QueueRowAdded(QueueKind, QueueEntry*) override {}
+    void QueueRowChanged(QueueKind, QueueEntry*) override {}
+    void QueueRowRemoved(QueueKind, QueueEntry*) override {}
+};
+
+}  // namespace qvs
