@@ -1,0 +1,13 @@
+// The configuration files as a whole: loaded once at module load, saved by
+// SaveAllConfiguration.
+#pragma once
+#include "model/module_state.h"
+
+namespace qvs {
+
+// user.dat, Flood.dat, randomfile.dat, advertisement.dat, list.dat, channel.dat.
+void LoadAllConfiguration(ModuleState& state);
+// Flood.dat, randomfile.dat, advertisement.dat, list.dat, channel.dat, user.dat.
+void SaveAllConfiguration(ModuleState& state);
+
+}  // namespace qvs
