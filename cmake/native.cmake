@@ -20,6 +20,30 @@ target_link_libraries(qvs_tests PRIVATE qvsfake GTest::gtest GTest::gtest_main G
 include(GoogleTest)
 gtest_discover_tests(qvs_tests DISCOVERY_TIMEOUT 60)
 
+# Our compound-file writer checked by an independent reader (python3-olefile,
+# a Debian package: prefer the system interpreter that sees it).
+add_executable(compound_sample ${CMAKE_SOURCE_DIR}/tests/tools/compound_sample.cpp)
+target_link_libraries(compound_sample PRIVATE qvscore)
+set(QVS_OLEFILE_PYTHON "")
+find_program(QVS_PYTHON3 python3)
+foreach(candidate /usr/bin/python3 ${QVS_PYTHON3})
+  if(NOT QVS_OLEFILE_PYTHON AND EXISTS ${candidate})
+    execute_process(COMMAND ${candidate} -c "import olefile" RESULT_VARIABLE olefile_missing
+                    OUTPUT_QUIET ERROR_QUIET)
+    if(olefile_missing EQUAL 0)
+      set(QVS_OLEFILE_PYTHON ${candidate})
+    endif()
+  endif()
+endforeach()
+if(QVS_OLEFILE_PYTHON)
+  add_test(NAME compound_olefile_check
+           COMMAND ${QVS_OLEFILE_PYTHON} ${CMAKE_SOURCE_DIR}/tests/native/olefile_check.py
+                   $<TARGET_FILE:compound_sample>)
+  set_tests_properties(compound_olefile_check PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
+else()
+  message(STATUS "compound_olefile_check skipped: no python3 can import olefile (python3-olefile)")
+endif()
+
 find_package(benchmark QUIET)
 file(GLOB QVS_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 if(benchmark_FOUND AND QVS_BENCH_SOURCES)
