@@ -334,7 +334,8 @@ private:
         std::uint16_t lenBytes = Get16(e + 0x40);
         std::size_t units = (lenBytes >= 2 && lenBytes <= 64 && lenBytes % 2 == 0) ? lenBytes / 2 - 1 : 32;
         std::u16string name;
-        for (std::size_t i = 0; i < units && i < 32; ++i) {
+        // A name without terminator in its 32 units is cut to the 31 allowed.
+        for (std::size_t i = 0; i < units && i < kMaxNameLength; ++i) {
             char16_t c = char16_t(Get16(e + 2 * i));
             if (c == 0) break;
             name.push_back(c);
