@@ -99,6 +99,7 @@ void PaceCommand(ModuleState& state, Connection* connection, const char* command
 }
 
 void SendPacedNow(ModuleState& state, Connection* connection, const char* command, const char* target) {
+    if (!connection) return;
     std::string ownCommand = CopyOf(command);
     std::string ownTarget = CopyOf(target);
     if (!SharesChannel(state, connection->ConnectionId, ownTarget.c_str())) return;
