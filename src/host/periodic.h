@@ -1,0 +1,33 @@
+// The three periodic thread timers of the running panel: the 2-second total
+// speed sample, the 5-second send supervision and the 60-second housekeeping
+// tick.
+#pragma once
+#include <cstdint>
+
+#include "model/module_state.h"
+
+namespace qvs {
+
+constexpr uint32_t kSpeedSamplePeriodMs = 2000;
+constexpr uint32_t kSupervisePeriodMs = 5000;
+constexpr uint32_t kHousekeepingPeriodMs = 60000;
+
+struct PeriodicTimers {
+    TimerId SpeedSample = 0;
+    TimerId Supervise = 0;
+    TimerId Housekeeping = 0;
+};
+
+// Tick entry points, one per timer. Speed sampling, send supervision and the
+// housekeeping duties hang their work here as they land.
+void OnSpeedSampleTick(ModuleState& state, void* context, TimerId timer);
+void OnSuperviseTick(ModuleState& state, void* context, TimerId timer);
+void OnHousekeepingTick(ModuleState& state, void* context, TimerId timer);
+
+// Panel creation.
+void StartPeriodicTimers(ModuleState& state, PeriodicTimers& timers);
+// Panel destruction: the three periodic timers and, when it runs, the
+// restoration drip of the scheduler.
+void StopPanelTimers(ModuleState& state, PeriodicTimers& timers);
+
+}  // namespace qvs
