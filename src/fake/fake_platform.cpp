@@ -1,6 +1,7 @@
 #include "fake/fake_platform.h"
 
 #include "host/shutdown.h"
+#include "persistence/compound/compound_storage.h"
 
 namespace qvs {
 
@@ -16,6 +17,7 @@ FakePlatform::FakePlatform(const std::string& configFolder) {
     ports.Files = &Files;
     ports.Panel = &Panel;
     ports.EventMemory = &EventMemory;
+    Storage = std::make_unique<CompoundFileStorage>();
     ports.Storage = Storage.get();
 }
 
