@@ -144,6 +144,8 @@ TEST(CompoundCorrupt, NotACompoundFile) {
 TEST(CompoundCorrupt, EveryTruncationLoadsWhatItCan) {
     std::vector<uint8_t> file = HandMadeFile();
     for (size_t len = 0; len <= file.size(); ++len) {
+        // Every sector boundary and its neighbours, and a spread in between.
+        if (len % 7 != 0 && len % 512 > 1 && len % 512 != 511) continue;
         std::vector<uint8_t> cut(file.begin(), file.begin() + std::ptrdiff_t(len));
         Loaded loaded = Load(cut);
         if (len >= SectorAt(4) + 4100) {
@@ -289,6 +291,25 @@ TEST(CompoundCorrupt, DuplicateNamesKeepOne) {
     EXPECT_TRUE(root->Find(u"A")->isStorage);
 }
 
+TEST(CompoundCorrupt, NamesThatMayNotBeCreatedStillOpen) {
+    auto root = cfb::NewRoot();
+    root->Replace(u"a/b", false)->data.assign(3, 1);
+    root->Replace(u"x!", true);
+    std::vector<uint8_t> file = cfb::Serialize(*root);
+    CompoundFileStorage port;
+    StorageObject* top = port.OpenMemory(file.data(), file.size());
+    ASSERT_NE(top, nullptr);
+    StorageObject* stream = port.OpenStreamW(top, u"A/B");
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(port.GetStreamSize(stream), 3u);
+    port.ReleaseStorageObject(stream);
+    StorageObject* sub = port.OpenSubStorage(top, "X!");
+    EXPECT_NE(sub, nullptr);
+    port.ReleaseStorageObject(sub);
+    EXPECT_EQ(port.CreateStream(top, "a/b"), nullptr);
+    port.ReleaseStorageObject(top);
+}
+
 TEST(CompoundCorrupt, DeepNestingIsCut) {
     auto root = cfb::NewRoot();
     cfb::Entry* at = root.get();
@@ -364,7 +385,7 @@ TEST(CompoundCorrupt, RandomDamageNeverCrashes) {
     };
     const uint32_t interesting[] = {0, 1, 2, 3, 4, 0x7F, 0x1000, 0xFFF, kFree, kEnd, kFat, 0xFFFFFFFCu,
                                     0x7FFFFFFFu, 0x80000000u};
-    for (int round = 0; round < 4000; ++round) {
+    for (int round = 0; round < 2000; ++round) {
         std::vector<uint8_t> file = seeds[size_t(round) % seeds.size()];
         int edits = 1 + int(next() % 6);
         for (int e = 0; e < edits; ++e) {

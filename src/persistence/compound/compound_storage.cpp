@@ -29,7 +29,14 @@ struct Document {
         bool write = created || dirty;
         bool ok = true;
         if (write) {
-            std::vector<std::uint8_t> bytes = cfb::Serialize(*root);
+            std::vector<std::uint8_t> bytes;
+            try {
+                bytes = cfb::Serialize(*root);
+            } catch (...) {  // out of memory: the file is not finished
+                std::fclose(file);
+                file = nullptr;
+                return false;
+            }
             if (!created) {
                 // Rewrite from scratch so a shorter tree leaves no tail behind.
                 file = std::freopen(path.c_str(), "wb", file);
@@ -85,26 +92,70 @@ bool ReadAll(std::FILE* f, std::vector<std::uint8_t>& out) {
     return !std::ferror(f);
 }
 
+// No exception leaves this file: the port reports failure with null objects
+// and false, and the module must not unwind through the host.
+StorageObject* NewHandle(std::shared_ptr<Document> doc, std::shared_ptr<cfb::Entry> entry, bool isRoot, int depth) {
+    try {
+        auto* h = new Handle;
+        h->doc = std::move(doc);
+        h->entry = std::move(entry);
+        h->isRoot = isRoot;
+        h->depth = depth;
+        return ToObject(h);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
 StorageObject* NewChild(Handle* parent, const std::u16string& name, bool storage) {
     if (!parent || !cfb::IsValidName(name)) return nullptr;
     if (storage && parent->depth + 1 >= cfb::kMaxDepth) return nullptr;
-    auto* h = new Handle;
-    h->doc = parent->doc;
-    h->entry = parent->entry->Replace(name, storage);
-    h->depth = parent->depth + 1;
+    std::shared_ptr<cfb::Entry> entry;
+    try {
+        entry = parent->entry->Replace(name, storage);
+    } catch (...) {
+        return nullptr;
+    }
     parent->doc->dirty = true;
-    return ToObject(h);
+    return NewHandle(parent->doc, std::move(entry), false, parent->depth + 1);
 }
 
 StorageObject* OpenChild(Handle* parent, const std::u16string& name, bool storage) {
-    if (!parent || !cfb::IsValidName(name)) return nullptr;
-    auto entry = parent->entry->Find(name);
+    // Looser than creation: a file may hold names with characters that may
+    // not be created ('/', '!', ...); they still open by their exact name.
+    if (!parent || name.empty() || name.size() > cfb::kMaxNameLength) return nullptr;
+    std::shared_ptr<cfb::Entry> entry;
+    try {
+        entry = parent->entry->Find(name);
+    } catch (...) {
+        return nullptr;
+    }
     if (!entry || entry->isStorage != storage) return nullptr;
-    auto* h = new Handle;
-    h->doc = parent->doc;
-    h->entry = std::move(entry);
-    h->depth = parent->depth + 1;
-    return ToObject(h);
+    return NewHandle(parent->doc, std::move(entry), false, parent->depth + 1);
+}
+
+// A root over a parsed or new tree; takes ownership of the file.
+StorageObject* NewRoot(std::shared_ptr<cfb::Entry> tree, const char* path, std::FILE* file, bool created) {
+    std::shared_ptr<Document> doc;
+    try {
+        doc = std::make_shared<Document>();
+        if (path) doc->path = path;
+    } catch (...) {
+        if (file) std::fclose(file);
+        return nullptr;
+    }
+    doc->root = tree;
+    doc->file = file;  // closed by the document from here on
+    doc->created = created;
+    return NewHandle(std::move(doc), std::move(tree), true, 0);
+}
+
+std::shared_ptr<cfb::Entry> ParseGuarded(const std::uint8_t* bytes, std::size_t size) {
+    try {
+        return cfb::Parse(bytes, size);
+    } catch (...) {  // out of memory on a huge or hostile file
+        return nullptr;
+    }
 }
 
 }  // namespace
@@ -113,16 +164,14 @@ StorageObject* CompoundFileStorage::CreateFile(const char* path) {
     if (!path || !*path) return nullptr;
     std::FILE* f = std::fopen(path, "wb");
     if (!f) return nullptr;
-    auto doc = std::make_shared<Document>();
-    doc->root = cfb::NewRoot();
-    doc->path = path;
-    doc->file = f;
-    doc->created = true;
-    auto* h = new Handle;
-    h->doc = std::move(doc);
-    h->entry = h->doc->root;
-    h->isRoot = true;
-    return ToObject(h);
+    std::shared_ptr<cfb::Entry> tree;
+    try {
+        tree = cfb::NewRoot();
+    } catch (...) {
+        std::fclose(f);
+        return nullptr;
+    }
+    return NewRoot(std::move(tree), path, f, true);
 }
 
 StorageObject* CompoundFileStorage::OpenFile(const char* path) {
@@ -130,34 +179,24 @@ StorageObject* CompoundFileStorage::OpenFile(const char* path) {
     // Read/write like the platform's open: a read-only file is refused.
     std::FILE* f = std::fopen(path, "r+b");
     if (!f) return nullptr;
-    std::vector<std::uint8_t> bytes;
-    std::shared_ptr<cfb::Entry> root;
-    if (ReadAll(f, bytes)) root = cfb::Parse(bytes.data(), bytes.size());
-    if (!root) {
+    std::shared_ptr<cfb::Entry> tree;
+    try {
+        std::vector<std::uint8_t> bytes;
+        if (ReadAll(f, bytes)) tree = cfb::Parse(bytes.data(), bytes.size());
+    } catch (...) {
+        tree = nullptr;
+    }
+    if (!tree) {
         std::fclose(f);
         return nullptr;
     }
-    auto doc = std::make_shared<Document>();
-    doc->root = std::move(root);
-    doc->path = path;
-    doc->file = f;
-    auto* h = new Handle;
-    h->doc = std::move(doc);
-    h->entry = h->doc->root;
-    h->isRoot = true;
-    return ToObject(h);
+    return NewRoot(std::move(tree), path, f, false);
 }
 
 StorageObject* CompoundFileStorage::OpenMemory(const uint8_t* bytes, std::size_t size) {
-    auto root = cfb::Parse(bytes, size);
-    if (!root) return nullptr;
-    auto doc = std::make_shared<Document>();
-    doc->root = std::move(root);
-    auto* h = new Handle;
-    h->doc = std::move(doc);
-    h->entry = h->doc->root;
-    h->isRoot = true;
-    return ToObject(h);
+    auto tree = ParseGuarded(bytes, size);
+    if (!tree) return nullptr;
+    return NewRoot(std::move(tree), nullptr, nullptr, false);
 }
 
 StorageObject* CompoundFileStorage::CreateSubStorage(StorageObject* parent, const char* name) {
@@ -194,7 +233,11 @@ void CompoundFileStorage::WriteStreamData(StorageObject* stream, const void* byt
     std::vector<std::uint8_t>& data = h->entry->data;
     if (h->position > cfb::kMaxFileBytes || count > cfb::kMaxFileBytes - h->position) return;
     std::size_t end = h->position + count;
-    if (data.size() < end) data.resize(end);
+    try {
+        if (data.size() < end) data.resize(end);
+    } catch (...) {
+        return;  // out of memory: the write is lost, as a failed IStream::Write
+    }
     std::memcpy(data.data() + h->position, bytes, count);
     h->position = end;
     h->doc->dirty = true;
@@ -227,9 +270,13 @@ std::vector<CompoundFileStorage::ChildInfo> CompoundFileStorage::ListChildren(St
     std::vector<ChildInfo> out;
     Handle* h = AsStorage(storage);
     if (!h) return out;
-    out.reserve(h->entry->children.size());
-    for (const auto& kv : h->entry->children) {
-        out.push_back({kv.second->name, kv.second->isStorage, kv.second->data.size()});
+    try {
+        out.reserve(h->entry->children.size());
+        for (const auto& kv : h->entry->children) {
+            out.push_back({kv.second->name, kv.second->isStorage, kv.second->data.size()});
+        }
+    } catch (...) {
+        out.clear();
     }
     return out;
 }
