@@ -73,6 +73,13 @@ bool PosixFiles::AppendToFile(const std::string& path, const char* bytes, std::s
     return std::fclose(file) == 0 && written;
 }
 
+bool PosixFiles::WriteAt(const std::string& path, uint64_t offset, const char* bytes, std::size_t count) {
+    int fd = open(Native(path).c_str(), O_WRONLY);
+    if (fd < 0) return false;
+    bool written = pwrite(fd, bytes, count, static_cast<off_t>(offset)) == static_cast<ssize_t>(count);
+    return close(fd) == 0 && written;
+}
+
 bool PosixFiles::FileExists(const std::string& path) { return IsFile(Native(path)); }
 
 int64_t PosixFiles::FileSize(const std::string& path) {

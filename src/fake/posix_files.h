@@ -14,6 +14,7 @@ public:
     bool CreateFolder(const std::string& path) override;
     bool CreateEmptyFile(const std::string& path) override;
     bool AppendToFile(const std::string& path, const char* bytes, std::size_t count) override;
+    bool WriteAt(const std::string& path, uint64_t offset, const char* bytes, std::size_t count) override;
     bool FileExists(const std::string& path) override;
     int64_t FileSize(const std::string& path) override;
     bool DeleteFile(const std::string& path) override;

@@ -27,6 +27,9 @@ public:
     void QueueRowAdded(QueueKind, QueueEntry* entry) override { RowsAdded.push_back(entry); }
     void QueueRowChanged(QueueKind, QueueEntry* entry) override { RowsChanged.push_back(entry); }
     void QueueRowRemoved(QueueKind, QueueEntry* entry) override { RowsRemoved.push_back(entry); }
+    void RefreshChannelStatistics(ChannelConfig* config) override { StatisticsRefreshed.push_back(config); }
+    void ShowGlobalSendSpeed(uint32_t cps) override { GlobalSendSpeed = cps; }
+    void ShowPendingCommands(uint32_t count) override { PendingCommands = count; }
 
     ChannelConfig* Selected = nullptr;
     int NextAnswer = kAnswerOk;
@@ -35,6 +38,9 @@ public:
     std::vector<ServedChannel*> Tabs;
     std::vector<QueueEntry*> RowsAdded, RowsChanged, RowsRemoved;
     int CounterRefreshes = 0;
+    std::vector<ChannelConfig*> StatisticsRefreshed;
+    uint32_t GlobalSendSpeed = 0;
+    uint32_t PendingCommands = 0;
 };
 
 }  // namespace qvs

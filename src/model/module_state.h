@@ -59,6 +59,7 @@ struct ModuleState {
     uint32_t HoldListQueue = 0;
     // Total send speed, the three latest 2-second samples (bytes per second).
     uint32_t SpeedSamples[3] = {};
+    uint32_t SpeedSampleSlot = 0;  // the sample the next reading replaces
 
     // Restored queues started one at a time by the drip timer, newest first.
     List<RestorationNode> PendingRestoration;

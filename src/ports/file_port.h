@@ -22,6 +22,9 @@ public:
     virtual bool CreateEmptyFile(const std::string& path) = 0;
     // Opens (creating when missing), appends, closes.
     virtual bool AppendToFile(const std::string& path, const char* bytes, std::size_t count) = 0;
+    // Overwrites bytes of an existing file at offset, in place: the file is
+    // neither created nor truncated.
+    virtual bool WriteAt(const std::string& path, uint64_t offset, const char* bytes, std::size_t count) = 0;
     virtual bool FileExists(const std::string& path) = 0;
     // Size of an existing file, or -1.
     virtual int64_t FileSize(const std::string& path) = 0;

@@ -27,6 +27,12 @@ public:
     virtual void QueueRowAdded(QueueKind kind, QueueEntry* entry) = 0;
     virtual void QueueRowChanged(QueueKind kind, QueueEntry* entry) = 0;
     virtual void QueueRowRemoved(QueueKind kind, QueueEntry* entry) = 0;
+    // Statistics page: the four counters, when config is the channel shown.
+    virtual void RefreshChannelStatistics(ChannelConfig* config) = 0;
+    // "Global Send Speed" (bytes per second) and the commands waiting in
+    // flood control for the shown channel's first connection.
+    virtual void ShowGlobalSendSpeed(uint32_t cps) = 0;
+    virtual void ShowPendingCommands(uint32_t count) = 0;
 };
 
 // The panel that is not there.
@@ -40,6 +46,9 @@ public:
     void QueueRowAdded(QueueKind, QueueEntry*) override {}
     void QueueRowChanged(QueueKind, QueueEntry*) override {}
     void QueueRowRemoved(QueueKind, QueueEntry*) override {}
+    void RefreshChannelStatistics(ChannelConfig*) override {}
+    void ShowGlobalSendSpeed(uint32_t) override {}
+    void ShowPendingCommands(uint32_t) override {}
 };
 
 }  // namespace qvs

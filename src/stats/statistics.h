@@ -1,0 +1,37 @@
+// What each served channel has sent: files, bytes, the sum of the send
+// speeds and the fastest send, per channel and over all channels.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "host/server_events.h"
+#include "model/module_state.h"
+
+namespace qvs {
+
+// Counts one successful send of the Regular, SmallFile or OpVoice queue.
+void RecordCompletedSend(ChannelConfig* config, const SendEvent& send);
+
+// The counters of every channel added up.
+struct CombinedStatistics {
+    uint64_t FilesSent = 0;
+    uint64_t SizeSent = 0;
+    uint32_t FastestSend = 0;
+    uint64_t SpeedSum = 0;
+};
+CombinedStatistics CombineStatistics(const ModuleState& state);
+
+// The texts of the "Global Statistics" window.
+struct CombinedStatisticsTexts {
+    std::string Files;
+    std::string Size;
+    std::string Fastest;
+    std::string Average;
+};
+CombinedStatisticsTexts FormatCombinedStatistics(ModuleState& state);
+
+// The average send speed (speed sum / files, 0 without files) as the host's
+// "$bytes(%s,k)" writes it, followed by " KB/s".
+std::string AverageSendText(ModuleState& state, uint64_t speedSum, uint64_t filesSent);
+
+}  // namespace qvs
