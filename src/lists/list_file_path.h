@@ -1,0 +1,13 @@
+// Where a FileList's current list file lies.
+#pragma once
+#include <string>
+
+#include "model/module_state.h"
+
+namespace qvs {
+
+// The configuration folder, the list's current file name, and ".zip" when
+// the list is zipped, otherwise ".txt".
+std::string ListFilePath(const ModuleState& state, const FileList* list);
+
+}  // namespace qvs
