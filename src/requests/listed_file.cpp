@@ -1,0 +1,110 @@
+#include "requests/listed_file.h"
+
+#include "requests/file_names.h"
+#include "requests/folded_pattern.h"
+
+namespace qvs {
+namespace {
+
+// File lines end in this when the list shows sizes.
+constexpr char kSizeSuffix[] = "     -";
+// The line that opens a folder's files when the list shows folder names.
+constexpr char kFolderHeader[] = "[ contents of ";
+constexpr std::size_t kFolderHeaderLength = sizeof kFolderHeader - 1;
+// What follows the folder path on that line.
+constexpr std::size_t kFolderHeaderTail = 2;
+
+// A read-only view of the list file for the duration of one lookup.
+class ListFileView {
+public:
+    ListFileView(FilePort& files, const std::string& path) : files_(files), open_(files.MapFile(path, view_)) {}
+    ~ListFileView() {
+        if (open_) files_.UnmapFile(view_);
+    }
+    ListFileView(const ListFileView&) = delete;
+    ListFileView& operator=(const ListFileView&) = delete;
+    bool Open() const { return open_; }
+    const char* Data() const { return view_.Data; }
+    std::size_t Size() const { return static_cast<std::size_t>(view_.Size); }
+
+private:
+    FilePort& files_;
+    MappedFile view_;
+    bool open_;
+};
+
+std::string PatternOf(const FileList* list, const char* name) {
+    std::string pattern = list->FileTrigger.c_str();
+    pattern += ' ';
+    pattern += name;
+    if (list->IncludeFileSize == 1) pattern += kSizeSuffix;
+    return pattern;
+}
+
+// Without sizes, the name must end the line, so a.txt does not match a
+// line listing a.txt.bak.
+bool OccurrenceCounts(const FileList* list, const ListFileView& view, std::size_t end) {
+    return list->IncludeFileSize == 1 || end == view.Size() || view.Data()[end] == '\r';
+}
+
+bool IsFolderHeader(const ListFileView& view, std::size_t start) {
+    if (view.Size() - start < kFolderHeaderLength) return false;
+    for (std::size_t i = 0; i < kFolderHeaderLength; ++i)
+        if (FoldByte(static_cast<unsigned char>(view.Data()[start + i])) != kFolderHeader[i]) return false;
+    return true;
+}
+
+// The folder text of a header line, without its closing " ]"; false when
+// the line is too short to hold one.
+bool FolderOfHeader(const ListFileView& view, std::size_t start, std::string& folder) {
+    std::size_t from = start + kFolderHeaderLength;
+    std::size_t end = from;
+    while (end < view.Size() && view.Data()[end] != '\r' && view.Data()[end] != '\n') ++end;
+    if (end - from < kFolderHeaderTail) return false;
+    folder.assign(view.Data() + from, end - from - kFolderHeaderTail);
+    return true;
+}
+
+// Going back from the occurrence line by line, the folder named by the
+// nearest header line above it.
+bool FolderAbove(const ListFileView& view, std::size_t occurrence, std::string& folder) {
+    for (std::size_t at = occurrence; at > 0;) {
+        --at;
+        if (view.Data()[at] != '\n' || !IsFolderHeader(view, at + 1)) continue;
+        return FolderOfHeader(view, at + 1, folder);
+    }
+    return false;
+}
+
+bool SearchListFolders(ModuleState& state, const FileList* list, const char* name, std::string& fullPath) {
+    for (const NameNode* folder = list->CreationFolder.Head; folder; folder = folder->Next)
+        if (state.Ports.Files->SearchTreeForFile(folder->Value.c_str(), name, fullPath)) return true;
+    return false;
+}
+
+int LocateListedFile(ModuleState& state, const FileList* list, const ListFileView& view, std::size_t occurrence,
+                     const char* name, std::string& fullPath) {
+    std::string folder;
+    if (list->IncludeFolderName == 1 && FolderAbove(view, occurrence, folder)) {
+        fullPath = folder + name;
+        return 1;
+    }
+    return SearchListFolders(state, list, name, fullPath) ? 1 : 0;
+}
+
+}  // namespace
+
+int FindListedFile(ModuleState& state, const FileList* list, const char* name, std::string& fullPath) {
+    if (!IsServableFileName(name) || list->TrueListName.IsEmpty()) return 0;
+    ListFileView view(*state.Ports.Files, state.ConfigFolder + list->TrueListName.c_str() + ".txt");
+    if (!view.Open()) return 0;
+    FoldedPattern pattern(PatternOf(list, name));
+    const std::size_t none = FoldedPattern::kNotFound;
+    for (std::size_t at = pattern.FindIn(view.Data(), view.Size(), 0); at != none;
+         at = pattern.FindIn(view.Data(), view.Size(), at + 1))
+        if (OccurrenceCounts(list, view, at + pattern.Length()))
+            return LocateListedFile(state, list, view, at, name, fullPath);
+    return 0;
+}
+
+}  // namespace qvs
