@@ -6,6 +6,8 @@
 
 namespace qvs {
 
-void DispatchTrigger(ModuleState& state, ServedChannel* channel, TextEvent& event);
+// 1 when the line was taken as a trigger; 0 when it was none or came from
+// an ignored nick (who hears nothing at all).
+int DispatchTrigger(ModuleState& state, ServedChannel* channel, TextEvent& event);
 
 }  // namespace qvs

@@ -1,0 +1,28 @@
+#include "requests/search_trigger.h"
+
+#include "requests/search.h"
+#include "requests/trigger_words.h"
+
+namespace qvs {
+namespace {
+
+bool QueryAccepted(const ChannelConfig* config, const RequestLine& line) {
+    return line.HasRest() && config->Serve == 1 &&
+           (config->UseSearchLengthLimit != 1 || line.Rest.size() >= config->SearchLimit);
+}
+
+}  // namespace
+
+bool DispatchSearchTrigger(ModuleState& state, ServedChannel* channel, const TextEvent& request,
+                           const RequestLine& line) {
+    const ChannelConfig* config = channel->Config;
+    if (config->FileSearchEnabled != 1 || config->MaxFindResult == 0) return false;
+    for (const NameNode* trigger = config->SearchTriggers.Head; trigger; trigger = trigger->Next) {
+        if (!IsTriggerWord(trigger->Value, line.Word)) continue;
+        if (QueryAccepted(config, line)) KeywordSearch(state, channel, line.Rest.c_str(), request.Nick);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace qvs

@@ -1,0 +1,14 @@
+// The stock triggers: an at sign, the own nick and a suffix such as "-que".
+#pragma once
+#include "host/server_events.h"
+#include "model/module_state.h"
+#include "requests/request_line.h"
+
+namespace qvs {
+
+// true when the word is a stock trigger (answered or, where the channel is
+// not served, consumed).
+bool DispatchStockTrigger(ModuleState& state, ServedChannel* channel, const TextEvent& request,
+                          const RequestLine& line);
+
+}  // namespace qvs

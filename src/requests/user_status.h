@@ -1,0 +1,13 @@
+// The requester's status in the channel, asked of the companion script.
+#pragma once
+#include "host/server_events.h"
+#include "model/module_state.h"
+
+namespace qvs {
+
+// Operator when the script names an op status, else voiced when it names a
+// voice status, else regular. An unanswered question leaves the status as
+// it was.
+void FillUserStatus(ModuleState& state, TextEvent& request);
+
+}  // namespace qvs
