@@ -365,6 +365,22 @@ TEST(CompoundCorrupt, DifatDamage) {
     EXPECT_TRUE(Load(bad).opened);
 }
 
+// The fuzzer's committed seeds, valid and broken, load without harm here too.
+TEST(CompoundCorrupt, FuzzSeedCorpusLoads) {
+    namespace fs = std::filesystem;
+    fs::path corpus = fs::path(__FILE__).parent_path().parent_path().parent_path() / "fuzz" / "corpus" / "compound";
+    if (!fs::is_directory(corpus)) GTEST_SKIP() << "no seed corpus at " << corpus;
+    size_t files = 0;
+    size_t opened = 0;
+    for (const auto& item : fs::directory_iterator(corpus)) {
+        if (!item.is_regular_file()) continue;
+        ++files;
+        opened += Load(cfbtest::ReadBytes(item.path().string())).opened;
+    }
+    EXPECT_GE(files, 5u);
+    EXPECT_GE(opened, 4u);  // at least the valid seeds
+}
+
 // A cheap deterministic fuzz pass over both kinds of seed file; the libFuzzer
 // target (fuzz/) goes much further.
 TEST(CompoundCorrupt, RandomDamageNeverCrashes) {
