@@ -1,5 +1,9 @@
 #include "host/periodic.h"
 
+#include "sending/hold_expiry.h"
+#include "sending/speed_sample.h"
+#include "sending/supervision.h"
+
 namespace qvs {
 namespace {
 
@@ -8,11 +12,25 @@ void Stop(ModuleState& state, TimerId& timer) {
     timer = 0;
 }
 
+// Commands waiting in flood control on the first connection that serves
+// the channel the panel shows.
+void ShowPendingCommands(ModuleState& state) {
+    const ChannelConfig* shown = state.Ports.Panel->SelectedChannel();
+    if (!shown || shown->Instances.Empty()) return;
+    const InstanceLink* first = shown->Instances.Head;
+    state.Ports.Panel->ShowPendingCommands(first->Channel->Connection->Pending.Count);
+}
+
 }  // namespace
 
-void OnSpeedSampleTick(ModuleState&, void*, TimerId) {}
-void OnSuperviseTick(ModuleState&, void*, TimerId) {}
-void OnHousekeepingTick(ModuleState&, void*, TimerId) {}
+void OnSpeedSampleTick(ModuleState& state, void*, TimerId) {
+    SampleTotalSpeed(state);
+    ShowPendingCommands(state);
+}
+
+void OnSuperviseTick(ModuleState& state, void*, TimerId) { SuperviseSends(state); }
+
+void OnHousekeepingTick(ModuleState& state, void*, TimerId) { ExpireHeldEntries(state); }
 
 void StartPeriodicTimers(ModuleState& state, PeriodicTimers& timers) {
     TimerPort& port = *state.Ports.Timers;

@@ -1,6 +1,25 @@
 #include "sending/hold.h"
 
+#include <string>
+
+#include "host/host_link.h"
+#include "host/text_routines.h"
+#include "messaging/reachability.h"
+#include "sending/send_slots.h"
+
 namespace qvs {
+namespace {
+
+void HoldNickEntries(ModuleState& state, QueueKind kind, Queue& queue, const char* nick) {
+    for (QueueEntry* entry = queue.Waiting.Head; entry; entry = entry->Next) {
+        if (entry->Held || !entry->Nick.Equals(nick)) continue;
+        entry->Held = 1;
+        ++queue.HeldCount;
+        state.Ports.Panel->QueueRowChanged(kind, entry);
+    }
+}
+
+}  // namespace
 
 uint32_t ReleaseHeldEntries(ModuleState& state, QueueKind kind, Queue& queue, const char* nick) {
     uint32_t released = 0;
@@ -13,6 +32,32 @@ uint32_t ReleaseHeldEntries(ModuleState& state, QueueKind kind, Queue& queue, co
         state.Ports.Panel->QueueRowChanged(kind, entry);
     }
     return released;
+}
+
+bool QueueIsHeld(const ModuleState& state, uint32_t holdFlag) {
+    switch (state.Hold) {
+        case HoldMode::UnholdAll: return false;
+        case HoldMode::HoldAll: return true;
+        case HoldMode::PerQueue: return holdFlag != 0;
+    }
+    return false;
+}
+
+bool NickIsGone(ModuleState& state, uint32_t connectionId, const char* nick) {
+    // A name that cannot be placed in an identifier cannot be sent to either.
+    if (!IsSafeName(nick)) return true;
+    std::string shared;
+    if (!Evaluate(state, shared, "$GetComChan(%lu, %s)", static_cast<unsigned long>(connectionId), nick)) return false;
+    uint32_t count = ParseDecimal(shared.c_str());
+    return count == 0 || count == kInvalidNumber;
+}
+
+bool HoldIfNickGone(ModuleState& state, QueueKind kind, Queue& queue, const ChannelConfig* config,
+                    QueueEntry* entry) {
+    if (config->HoldQueue != 1 || !NickIsGone(state, entry->ConnectionId, entry->Nick.c_str())) return false;
+    HoldNickEntries(state, kind, queue, entry->Nick.c_str());
+    RefreshQueueCounts(state, kind, entry->Channel);
+    return true;
 }
 
 }  // namespace qvs

@@ -9,4 +9,17 @@ namespace qvs {
 // again. Returns how many were released.
 uint32_t ReleaseHeldEntries(ModuleState& state, QueueKind kind, Queue& queue, const char* nick);
 
+// Whether the hold switches stop this queue from starting sends; holdFlag is
+// the queue's own switch, read only with "Use per queue settings".
+bool QueueIsHeld(const ModuleState& state, uint32_t holdFlag);
+
+// The nick shares no channel with us any more: "$GetComChan" answers 0 or
+// a non-number. A refused evaluation lets the send go ahead.
+bool NickIsGone(ModuleState& state, uint32_t connectionId, const char* nick);
+
+// With "Keep requests for" on in config and the entry's nick gone, every
+// waiting entry of the nick in the queue is held. True when that happened.
+bool HoldIfNickGone(ModuleState& state, QueueKind kind, Queue& queue, const ChannelConfig* config,
+                    QueueEntry* entry);
+
 }  // namespace qvs

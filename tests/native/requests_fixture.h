@@ -32,6 +32,7 @@ inline std::string Escaped(const std::string& text) {
 class RequestsTest : public ModuleTest {
 protected:
     RequestsTest() {
+        state.Hold = HoldMode::HoldAll;  // admitted entries stay where admission put them
         state.ConfigFolder = scratch.Path() + "\\";
         platform.Files.CreateFolder(ServedFolder());
         host.Answer("$me", "Server");
