@@ -1,5 +1,6 @@
 #include "win32/ole_storage.h"
 
+#include <memory>
 #include <string>
 
 #include <windows.h>
@@ -12,12 +13,16 @@ namespace {
 
 constexpr DWORD kCreateMode = STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE;  // 0x1012
 constexpr DWORD kOpenMode = STGM_READWRITE | STGM_SHARE_EXCLUSIVE;                  // 0x12
-static_assert(kCreateMode == 0x1012 && kOpenMode == 0x12, "storage modes of Part 8.1");
+static_assert(kCreateMode == 0x1012 && kOpenMode == 0x12, "the configuration files' storage modes");
 
-// A storage or a stream; the port hands these out as StorageObject*.
+// A storage or a stream; the port hands these out as StorageObject*. Every
+// object opened under one root shares its failure mark, so a write that did
+// not reach the file (a full disk) fails the release of the root.
 struct OleObject {
     IStorage* storage;
     IStream* stream;
+    std::shared_ptr<bool> failed;
+    bool isRoot;
 };
 
 StorageObject* ToObject(OleObject* o) { return reinterpret_cast<StorageObject*>(o); }
@@ -32,7 +37,18 @@ IStream* StreamOf(StorageObject* o) {
     return ole ? ole->stream : nullptr;
 }
 
-StorageObject* Wrap(IStorage* storage, IStream* stream) { return ToObject(new OleObject{storage, stream}); }
+StorageObject* WrapRoot(IStorage* root) {
+    return ToObject(new OleObject{root, nullptr, std::make_shared<bool>(false), true});
+}
+
+StorageObject* WrapChild(StorageObject* parent, IStorage* storage, IStream* stream) {
+    return ToObject(new OleObject{storage, stream, FromObject(parent)->failed, false});
+}
+
+void MarkFailed(StorageObject* object) {
+    OleObject* ole = FromObject(object);
+    if (ole && ole->failed) *ole->failed = true;
+}
 
 // ANSI code page to UTF-16; the platform judges the name (length, characters).
 std::wstring Wide(const char* ansi) {
@@ -52,7 +68,7 @@ StorageObject* OleStorage::CreateFile(const char* path) {
     std::wstring wide = Wide(path);
     IStorage* root = nullptr;
     if (FAILED(StgCreateDocfile(wide.c_str(), kCreateMode, 0, &root)) || !root) return nullptr;
-    return Wrap(root, nullptr);
+    return WrapRoot(root);
 }
 
 StorageObject* OleStorage::OpenFile(const char* path) {
@@ -60,7 +76,7 @@ StorageObject* OleStorage::OpenFile(const char* path) {
     std::wstring wide = Wide(path);
     IStorage* root = nullptr;
     if (FAILED(StgOpenStorage(wide.c_str(), nullptr, kOpenMode, nullptr, 0, &root)) || !root) return nullptr;
-    return Wrap(root, nullptr);
+    return WrapRoot(root);
 }
 
 StorageObject* OleStorage::CreateSubStorage(StorageObject* parent, const char* name) {
@@ -69,7 +85,7 @@ StorageObject* OleStorage::CreateSubStorage(StorageObject* parent, const char* n
     std::wstring wide = Wide(name);
     IStorage* sub = nullptr;
     if (FAILED(storage->CreateStorage(wide.c_str(), kCreateMode, 0, 0, &sub)) || !sub) return nullptr;
-    return Wrap(sub, nullptr);
+    return WrapChild(parent, sub, nullptr);
 }
 
 StorageObject* OleStorage::OpenSubStorage(StorageObject* parent, const char* name) {
@@ -78,7 +94,7 @@ StorageObject* OleStorage::OpenSubStorage(StorageObject* parent, const char* nam
     std::wstring wide = Wide(name);
     IStorage* sub = nullptr;
     if (FAILED(storage->OpenStorage(wide.c_str(), nullptr, kOpenMode, nullptr, 0, &sub)) || !sub) return nullptr;
-    return Wrap(sub, nullptr);
+    return WrapChild(parent, sub, nullptr);
 }
 
 StorageObject* OleStorage::CreateStream(StorageObject* storage, const char* name) {
@@ -87,7 +103,7 @@ StorageObject* OleStorage::CreateStream(StorageObject* storage, const char* name
     std::wstring wide = Wide(name);
     IStream* stream = nullptr;
     if (FAILED(owner->CreateStream(wide.c_str(), kCreateMode, 0, 0, &stream)) || !stream) return nullptr;
-    return Wrap(nullptr, stream);
+    return WrapChild(storage, nullptr, stream);
 }
 
 StorageObject* OleStorage::OpenStream(StorageObject* storage, const char* name) {
@@ -96,21 +112,21 @@ StorageObject* OleStorage::OpenStream(StorageObject* storage, const char* name) 
     std::wstring wide = Wide(name);
     IStream* stream = nullptr;
     if (FAILED(owner->OpenStream(wide.c_str(), nullptr, kOpenMode, 0, &stream)) || !stream) return nullptr;
-    return Wrap(nullptr, stream);
+    return WrapChild(storage, nullptr, stream);
 }
 
 void OleStorage::WriteStreamData(StorageObject* stream, const void* bytes, uint32_t count) {
     IStream* s = StreamOf(stream);
     if (!s || !bytes) return;
     ULONG written = 0;
-    s->Write(bytes, count, &written);  // the count written is ignored (Part 8.1)
+    if (FAILED(s->Write(bytes, count, &written)) || written != count) MarkFailed(stream);
 }
 
 void OleStorage::ReadStreamData(StorageObject* stream, void* buffer, uint32_t count) {
     IStream* s = StreamOf(stream);
     if (!s || !buffer) return;
     ULONG read = 0;
-    s->Read(buffer, count, &read);  // the count read is ignored (Part 8.1)
+    s->Read(buffer, count, &read);  // a short read leaves the rest of the buffer as it was
 }
 
 uint32_t OleStorage::GetStreamSize(StorageObject* stream) {
@@ -126,8 +142,9 @@ bool OleStorage::ReleaseStorageObject(StorageObject* object) {
     if (!ole) return true;
     if (ole->stream) ole->stream->Release();
     if (ole->storage) ole->storage->Release();
+    bool finished = !(ole->isRoot && *ole->failed);
     delete ole;
-    return true;
+    return finished;
 }
 
 }  // namespace qvs

@@ -1,6 +1,6 @@
 // StoragePort over the platform's structured storage (ole32): StgCreateDocfile,
 // StgOpenStorage, IStorage and IStream in direct mode, with exactly the modes
-// of the storage layer (Part 8.1): 0x1012 to create, 0x12 to open.
+// the configuration files use: 0x1012 to create, 0x12 to open.
 //
 // <windows.h> defines CreateFile as a macro; include this header before it and
 // #undef CreateFile after it (see ole_storage.cpp).
@@ -20,7 +20,8 @@ public:
     void WriteStreamData(StorageObject* stream, const void* bytes, uint32_t count) override;
     void ReadStreamData(StorageObject* stream, void* buffer, uint32_t count) override;
     uint32_t GetStreamSize(StorageObject* stream) override;
-    // Direct mode: releasing the root finishes the file, so this is true.
+    // Direct mode: releasing the root finishes the file; false when any write
+    // under it did not reach the file.
     bool ReleaseStorageObject(StorageObject* object) override;
 };
 
