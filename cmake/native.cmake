@@ -3,6 +3,8 @@
 if(QVS_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
+  # qvscore is declared before this file is read, so the options above miss it.
+  target_compile_options(qvscore PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
 endif()
 
 file(GLOB_RECURSE QVS_FAKE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/fake/*.cpp)
