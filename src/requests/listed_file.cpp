@@ -33,12 +33,17 @@ private:
     bool open_;
 };
 
-std::string PatternOf(const FileList* list, const char* name) {
+// Every line starts with the same trigger and most share an extension; the
+// rest of the name is what tells them apart.
+FoldedPattern PatternOf(const FileList* list, const std::string& name) {
     std::string pattern = list->FileTrigger.c_str();
     pattern += ' ';
+    std::size_t nameFrom = pattern.size();
+    std::size_t extension = name.rfind('.');
+    std::size_t nameTo = nameFrom + (extension == std::string::npos || extension == 0 ? name.size() : extension);
     pattern += name;
     if (list->IncludeFileSize == 1) pattern += kSizeSuffix;
-    return pattern;
+    return FoldedPattern(pattern, nameFrom, nameTo);
 }
 
 // Without sizes, the name must end the line, so a.txt does not match a
@@ -98,7 +103,7 @@ int FindListedFile(ModuleState& state, const FileList* list, const char* name, s
     if (!IsServableFileName(name) || list->TrueListName.IsEmpty()) return 0;
     ListFileView view(*state.Ports.Files, state.ConfigFolder + list->TrueListName.c_str() + ".txt");
     if (!view.Open()) return 0;
-    FoldedPattern pattern(PatternOf(list, name));
+    FoldedPattern pattern = PatternOf(list, name);
     const std::size_t none = FoldedPattern::kNotFound;
     for (std::size_t at = pattern.FindIn(view.Data(), view.Size(), 0); at != none;
          at = pattern.FindIn(view.Data(), view.Size(), at + 1))

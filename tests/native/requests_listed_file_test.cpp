@@ -162,6 +162,11 @@ TEST_F(ListedFileTest, HeadersCutShortOrAtTheVeryEndAreReadSafely) {
     EXPECT_EQ(Find("a.avi"), found);
     WriteListFile(list, "!get a.avi\r\n[ Cont");
     EXPECT_EQ(Find("a.avi"), found);
+    // A line at the very end that begins like a header is too short for one.
+    list->FileTrigger.Set("[");
+    WriteListFile(list, "x\n[ Co");
+    EXPECT_EQ(Find("Co"), "");
+    list->FileTrigger.Set("!get");
     // A header line that ends without its CR ends at its line feed.
     WriteListFile(list, "x\n[ Contents of C:\\x\\ ]\n!get a.avi");
     EXPECT_EQ(Find("a.avi"), "C:\\x\\a.avi");
