@@ -35,17 +35,11 @@ typedef unsigned char Bytes16 __attribute__((vector_size(16)));
 typedef signed char Mask16 __attribute__((vector_size(16)));  // what comparing two Bytes16 gives
 constexpr std::size_t kBlock = 16;
 
-Bytes16 Load(const unsigned char* at) {
-    Bytes16 bytes;
-    std::memcpy(&bytes, at, kBlock);
-    return bytes;
-}
+// Vectors travel by reference: without a vector unit (the 32-bit module
+// is built for plain i686) returning them by value has no fixed convention.
+void Load(Bytes16& bytes, const unsigned char* at) { std::memcpy(&bytes, at, kBlock); }
 
-Bytes16 Splat(unsigned char c) {
-    Bytes16 bytes;
-    std::memset(&bytes, c, kBlock);
-    return bytes;
-}
+void Splat(Bytes16& bytes, unsigned char c) { std::memset(&bytes, c, kBlock); }
 
 bool AnySet(const Mask16& mask) {
     uint64_t halves[2];
@@ -109,11 +103,15 @@ bool FoldedPattern::MatchesAt(const unsigned char* window) const {
 // and no byte but the two cases of a letter ORs into a lower-case letter,
 // so the anchor test is exact. Leaves at on the first position not tried.
 std::size_t FoldedPattern::FindInBlocks(const unsigned char* text, std::size_t& at, std::size_t last) const {
-    const Bytes16 firstByte = Splat(first_.Byte), firstFold = Splat(first_.Fold);
-    const Bytes16 secondByte = Splat(second_.Byte), secondFold = Splat(second_.Fold);
+    Bytes16 firstByte, firstFold, secondByte, secondFold, firstWindow, secondWindow;
+    Splat(firstByte, first_.Byte);
+    Splat(firstFold, first_.Fold);
+    Splat(secondByte, second_.Byte);
+    Splat(secondFold, second_.Fold);
     for (; last >= kBlock - 1 && at <= last - (kBlock - 1); at += kBlock) {
-        Mask16 hits = ((Load(text + at + first_.Offset) | firstFold) == firstByte) &
-                       ((Load(text + at + second_.Offset) | secondFold) == secondByte);
+        Load(firstWindow, text + at + first_.Offset);
+        Load(secondWindow, text + at + second_.Offset);
+        Mask16 hits = ((firstWindow | firstFold) == firstByte) & ((secondWindow | secondFold) == secondByte);
         if (!AnySet(hits)) continue;
         for (std::size_t i = 0; i < kBlock; ++i)
             if (hits[i] && MatchesAt(text + at + i)) return at + i;
