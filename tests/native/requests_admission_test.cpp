@@ -203,12 +203,12 @@ TEST_F(AdmissionTest, WithNoQueueOpenTheUserIsNotAuthorized) {
 TEST_F(AdmissionTest, PriorityEntriesGoBehindEarlierPriorityEntriesAndBeforeEveryoneElse) {
     SelectGroup(AddGroup("vip", {"p1", "p2"}))->Priority = 1;
     SelectGroup(AddGroup("plain", {"g"}));
-    Say("a", "!get big.avi");
     Say("g", "!get big.avi");
+    Say("a", "!get big.avi");
     Say("p1", "!get big.avi");
     Say("b", "!get big.avi");
     Say("p2", "!get big.avi");
-    EXPECT_EQ(WaitingNicks(channel->Regular), (std::vector<std::string>{"p1", "p2", "a", "g", "b"}));
+    EXPECT_EQ(WaitingNicks(channel->Regular), (std::vector<std::string>{"p1", "p2", "g", "a", "b"}));
     EXPECT_EQ(Notices("p1"), std::vector<std::string>{Fill(kAdded, {"big.avi", "1", "regular"})});
     EXPECT_EQ(Notices("p2"), std::vector<std::string>{Fill(kAdded, {"big.avi", "2", "regular"})});
     EXPECT_EQ(Notices("b"), std::vector<std::string>{Fill(kAdded, {"big.avi", "4", "regular"})});
