@@ -9,6 +9,10 @@ add_library(qvs SHARED ${QVS_WIN32_SOURCES} ${QVS_WIN32_RESOURCES} ${CMAKE_SOURC
 set_target_properties(qvs PROPERTIES PREFIX "" OUTPUT_NAME qvs RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(qvs PRIVATE qvscore ole32 uuid comctl32 comdlg32 shell32 dbghelp user32 gdi32 kernel32)
 target_link_options(qvs PRIVATE -Wl,--kill-at)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # qvs.def names the exports undecorated; let the linker find name@N quietly.
+  target_link_options(qvs PRIVATE -Wl,--enable-stdcall-fixup)
+endif()
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/hostsim/CMakeLists.txt)
   add_subdirectory(tools/hostsim)

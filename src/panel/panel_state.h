@@ -1,0 +1,34 @@
+// What the UI thread keeps about its panel.
+#pragma once
+#include "host/periodic.h"
+#include "panel/popup_menus.h"
+#include "win32/windows_api.h"
+
+namespace qvs {
+
+// The modeless windows whose keyboard navigation the message loop serves, in
+// the order it offers them each message. Null where the window is not open.
+enum ModelessWindow {
+    kPanelWindow,
+    kFileListManager,
+    kNewListProperties,
+    kModifyListProperties,
+    kEditListHeader,
+    kAdvertisementManager,
+    kGlobalPage,
+    kUserManager,
+    kModelessWindowCount
+};
+
+struct PanelState {
+    int InitialWidth = 0;
+    int InitialHeight = 0;
+    PopupMenus Menus;
+    PeriodicTimers Timers;
+    HWND Modeless[kModelessWindowCount] = {};
+    // Shown through the per-instance tabs of the Queues page, not a tab of
+    // its own.
+    HWND RegularQueuePage = nullptr;
+};
+
+}  // namespace qvs

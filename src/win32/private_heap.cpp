@@ -1,0 +1,34 @@
+#include "win32/private_heap.h"
+
+#include "model/memory.h"
+
+namespace qvs {
+namespace {
+
+// The record memory hooks are plain functions, so the heap they use is too.
+HANDLE g_heap = nullptr;
+bool g_owned = false;
+
+void* Allocate(std::size_t bytes) { return HeapAlloc(g_heap, HEAP_ZERO_MEMORY, bytes ? bytes : 1); }
+void Release(void* block) { HeapFree(g_heap, 0, block); }
+
+}  // namespace
+
+void CreatePrivateHeap() {
+    g_heap = HeapCreate(0, kPrivateHeapInitialSize, 0);
+    g_owned = g_heap != nullptr;
+    if (!g_owned) g_heap = GetProcessHeap();
+    SetRecordMemory(RecordMemory{Allocate, Release});
+}
+
+void DestroyPrivateHeap() {
+    HANDLE heap = g_heap;
+    bool owned = g_owned;
+    g_heap = GetProcessHeap();
+    g_owned = false;
+    if (owned) HeapDestroy(heap);
+}
+
+HANDLE PrivateHeap() { return g_heap; }
+
+}  // namespace qvs

@@ -1,0 +1,63 @@
+// Everything the module holds inside the host process: the core's state with
+// its Windows adapters, the shell's own kernel objects and the UI thread.
+// There is one, because the host reaches the module only through exports.
+#pragma once
+#include "win32/windows_api.h"
+
+#include <atomic>
+
+#include "model/module_state.h"
+#include "panel/panel_notifications.h"
+#include "panel/panel_state.h"
+#include "win32/debug_module.h"
+#include "win32/flood_window_port.h"
+#include "win32/global_event_memory.h"
+#include "win32/host_window_link.h"
+#include "win32/ole_storage.h"
+#include "win32/shared_area.h"
+#include "win32/system_clock.h"
+#include "win32/thread_timers.h"
+#include "win32/ui_thread.h"
+#include "win32/win32_files.h"
+
+namespace qvs {
+
+struct Shell {
+    Shell();
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    HINSTANCE Instance = nullptr;
+    ModuleState State;
+    SharedArea Area;
+    DebugModule Debug;
+
+    // Set by InitDLL; the target of every HostLink message.
+    std::atomic<HWND> HostWindow{nullptr};
+    // The control panel, or null. GethWnd reads it from other threads.
+    std::atomic<HWND> Panel{nullptr};
+    UiThread Ui;
+    PanelState PanelUi;  // the UI thread's own
+    // Taken by list generations, one at a time; kept from the first UI
+    // thread start to unload, like the HostLink lock.
+    CRITICAL_SECTION ListGenerationLock{};
+    bool ListGenerationLockReady = false;
+
+    // The UI thread saved the configuration on the unload request.
+    std::atomic<bool> UnloadPrepared{false};
+    // The ordered unload has run; the next UI thread clears it.
+    bool UnloadDone = false;
+
+    HostWindowLink Host{Area, HostWindow};
+    SystemClock Clock;
+    ThreadTimers Timers{State};
+    FloodWindowPort Windows{Instance, Panel};
+    Win32Files Files;
+    OleStorage Storage;
+    PanelNotifications Notifications{Panel};
+    GlobalEventMemory EventMemory;
+};
+
+Shell& TheShell();
+
+}  // namespace qvs
