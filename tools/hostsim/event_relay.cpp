@@ -1,0 +1,129 @@
+#include "event_relay.h"
+
+#include <cstring>
+
+#include "host/server_events.h"
+
+namespace hostsim {
+namespace {
+
+using qvs::NickChange;
+using qvs::SendEvent;
+using qvs::TextEvent;
+
+char* GlobalText(const std::string& text) {
+    auto* block = static_cast<char*>(GlobalAlloc(GPTR, text.size() + 1));
+    if (block) std::memcpy(block, text.c_str(), text.size() + 1);
+    return block;
+}
+
+char* GlobalBytes(const std::string& bytes) {
+    auto* block = static_cast<char*>(GlobalAlloc(GPTR, bytes.empty() ? 1 : bytes.size()));
+    if (block && !bytes.empty()) std::memcpy(block, bytes.data(), bytes.size());
+    if (block && bytes.empty()) block[0] = 'x';  // still no terminator
+    return block;
+}
+
+template <typename Record>
+Record* GlobalRecord() {
+    return static_cast<Record*>(GlobalAlloc(GPTR, sizeof(Record)));
+}
+
+void Free(void* block) {
+    if (block) GlobalFree(block);
+}
+
+bool Post(HWND panel, uint32_t message, uint32_t first, void* payload) {
+    return PostMessageA(panel, message, first, reinterpret_cast<LPARAM>(payload)) != FALSE;
+}
+
+// Records carry up to three texts: posted whole, or freed whole on failure.
+template <typename Record, int N>
+bool PostRecord(HWND panel, uint32_t message, uint32_t first, Record* record, char* (&texts)[N]) {
+    if (record && Post(panel, message, first, record)) return true;
+    for (char* text : texts) Free(text);
+    Free(record);
+    return false;
+}
+
+bool PostTextRecord(HWND panel, uint32_t id, char* channel, char* nick, char* message) {
+    auto* event = GlobalRecord<TextEvent>();
+    char* texts[] = {channel, nick, message};
+    if (event) *event = TextEvent{id, channel, nick, message, 0, 0};
+    return PostRecord(panel, qvs::kEventText, 0, event, texts);
+}
+
+bool PostSendRecord(HWND panel, bool completed, uint32_t id, char* nick, char* path, uint32_t cps, uint32_t bytes) {
+    auto* event = GlobalRecord<SendEvent>();
+    char* texts[] = {nick, path};
+    if (event) *event = SendEvent{id, nick, path, cps, bytes};
+    return PostRecord(panel, completed ? qvs::kEventSendCompleted : qvs::kEventSendFailed, 0, event, texts);
+}
+
+bool PostNickRecord(HWND panel, uint32_t id, char* from, char* to) {
+    auto* change = GlobalRecord<NickChange>();
+    char* texts[] = {from, to};
+    if (change) *change = NickChange{from, to};
+    return PostRecord(panel, qvs::kEventNickChange, id, change, texts);
+}
+
+// The event's own record with texts made by make (which may give null).
+bool PostRecordOf(HWND panel, uint32_t message, uint32_t first, char* (*make)()) {
+    switch (message) {
+        case qvs::kEventText: return PostTextRecord(panel, first, make(), make(), make());
+        case qvs::kEventSendCompleted:
+        case qvs::kEventSendFailed: return PostSendRecord(panel, message == qvs::kEventSendCompleted, first, make(), make(), 0, 0);
+        case qvs::kEventNickChange: return PostNickRecord(panel, first, make(), make());
+        default: {
+            char* text = make();
+            if (Post(panel, message, first, text)) return true;
+            Free(text);
+            return false;
+        }
+    }
+}
+
+char* EmptyText() { return GlobalText(std::string()); }
+char* NullText() { return nullptr; }
+
+bool PostBlock(HWND panel, uint32_t message, uint32_t first, char* block) {
+    if (block && Post(panel, message, first, block)) return true;
+    Free(block);
+    return false;
+}
+
+}  // namespace
+
+bool EventRelay::PostText(HWND panel, uint32_t id, const std::string& channelText, const std::string& nick,
+                          const std::string& message) {
+    return PostTextRecord(panel, id, GlobalText(channelText), GlobalText(nick), GlobalText(message));
+}
+
+bool EventRelay::PostSendEnded(HWND panel, bool completed, uint32_t id, const std::string& nick, const std::string& path,
+                               uint32_t cps, uint32_t bytes) {
+    return PostSendRecord(panel, completed, id, GlobalText(nick), GlobalText(path), cps, bytes);
+}
+
+bool EventRelay::PostNickChange(HWND panel, uint32_t id, const std::string& from, const std::string& to) {
+    return PostNickRecord(panel, id, GlobalText(from), GlobalText(to));
+}
+
+bool EventRelay::PostWithText(HWND panel, uint32_t message, uint32_t id, const std::string& text) {
+    return PostBlock(panel, message, id, GlobalText(text));
+}
+
+bool EventRelay::PostBare(HWND panel, uint32_t message, uint32_t first) { return Post(panel, message, first, nullptr); }
+
+bool EventRelay::PostRaw(HWND panel, uint32_t message, uint32_t first, RawPayload payload, const std::string& text) {
+    switch (payload) {
+        case RawPayload::None: return PostBare(panel, message, first);
+        case RawPayload::Text: return PostBlock(panel, message, first, GlobalText(text));
+        case RawPayload::Unterminated: return PostBlock(panel, message, first, GlobalBytes(text));
+        case RawPayload::ShortRecord: return PostBlock(panel, message, first, static_cast<char*>(GlobalAlloc(GPTR, 4)));
+        case RawPayload::EmptyTexts: return PostRecordOf(panel, message, first, EmptyText);
+        case RawPayload::NullTexts: return PostRecordOf(panel, message, first, NullText);
+    }
+    return false;
+}
+
+}  // namespace hostsim

@@ -1,0 +1,107 @@
+// Runs a scenario step by step against the module and the simulated host.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "event_relay.h"
+#include "host_model.h"
+#include "host_window.h"
+#include "module_under_test.h"
+#include "scenario.h"
+#include "transcript.h"
+
+namespace hostsim {
+
+struct Outcome {
+    bool Passed;
+    std::string Detail;
+};
+
+class Runner {
+public:
+    Runner(const std::string& modulePath, const std::string& scenarioPath);
+    // True when every step passed.
+    bool Run(const std::vector<Step>& steps);
+
+private:
+    struct Verb;
+    static const Verb kVerbs[];
+
+    Outcome Load(const Step& step);
+    Outcome InitDll(const Step& step);
+    Outcome ShowPanel(const Step& step);
+    Outcome ListGen(const Step& step);
+    Outcome GetValue(const Step& step);
+    Outcome ExpectFirstConnection(const Step& step);
+    Outcome ExpectFirstChannel(const Step& step);
+    Outcome Unload(const Step& step);
+    Outcome Free(const Step& step);
+    Outcome Connect(const Step& step);
+    Outcome Disconnect(const Step& step);
+    Outcome Join(const Step& step);
+    Outcome Part(const Step& step);
+    Outcome User(const Step& step);
+    Outcome UserPart(const Step& step);
+    Outcome Text(const Step& step);
+    Outcome Query(const Step& step);
+    Outcome Nick(const Step& step);
+    Outcome OwnNick(const Step& step);
+    Outcome Reachable(const Step& step);
+    Outcome Send(const Step& step);
+    Outcome SendComplete(const Step& step);
+    Outcome SendFail(const Step& step);
+    Outcome ClosePanel(const Step& step);
+    Outcome RawEvent(const Step& step);
+    Outcome Answer(const Step& step);
+    Outcome Refuse(const Step& step);
+    Outcome SetCtime(const Step& step);
+    Outcome SetDeadline(const Step& step);
+    Outcome WaitIdleStep(const Step& step);
+    Outcome ExpectCommand(const Step& step);
+    Outcome ExpectNoCommand(const Step& step);
+    Outcome ExpectNoMoreCommands(const Step& step);
+    Outcome ExpectEvaluated(const Step& step);
+    Outcome ExpectGethWnd(const Step& step);
+    Outcome ExpectPanel(const Step& step);
+    Outcome ExpectPanelCaption(const Step& step);
+    Outcome ExpectPanelTabs(const Step& step);
+    Outcome ExpectPanelAt(const Step& step);
+    Outcome ExpectPanelInitialSize(const Step& step);
+    Outcome MovePanel(const Step& step);
+    Outcome SysCommand(const Step& step);
+    Outcome ExpectHitTest(const Step& step);
+    Outcome ExpectAbout(const Step& step);
+    Outcome CloseAbout(const Step& step);
+    Outcome ExpectSystemMenuItem(const Step& step);
+    Outcome ExpectModuleThreads(const Step& step);
+    Outcome ExpectFile(const Step& step);
+    Outcome ExpectFileSize(const Step& step);
+    Outcome ExpectNoFile(const Step& step);
+    Outcome CopyIntoModuleFolder(const Step& step);
+
+    Outcome RunStep(const Step& step);
+    // Posts through post, then waits until the module has handled it.
+    Outcome Relay(const std::string& what, const std::function<bool(HWND)>& post);
+    bool WaitIdle(HWND panel);
+    Outcome SendEnded(const Step& step, bool completed);
+    HWND FindAboutDialog(HWND panel) const;
+    std::string ModuleFile(const std::string& relative) const;
+
+    std::string modulePath_;
+    std::string moduleFolder_;
+    std::string scenarioFolder_;
+    HostModel model_;
+    HostWindow host_{model_};
+    ModuleUnderTest module_;
+    EventRelay relay_;
+    Transcript transcript_;
+    DWORD deadlineMs_ = 5000;
+    std::size_t commandCursor_ = 0;
+    std::size_t evaluationCursor_ = 0;
+    int markerFlip_ = 0;
+    int initialWidth_ = 0;
+    int initialHeight_ = 0;
+};
+
+}  // namespace hostsim
