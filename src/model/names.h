@@ -5,7 +5,9 @@
 
 namespace qvs {
 
-inline char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char FoldCase(char c) {
+    return static_cast<unsigned char>(c - 'A') < 26 ? static_cast<char>(c | 0x20) : c;
+}
 
 bool NamesEqual(const char* a, const char* b);
 // Compares at most n bytes.

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "model/memory.h"
-#include "model/names.h"
 
 namespace qvs {
 
@@ -42,7 +41,5 @@ void Text::Clear() {
 }
 
 std::size_t Text::Length() const { return data_ ? std::strlen(data_) : 0; }
-
-bool Text::Equals(const char* other) const { return NamesEqual(c_str(), other ? other : ""); }
 
 }  // namespace qvs

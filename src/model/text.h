@@ -3,6 +3,8 @@
 #pragma once
 #include <cstddef>
 
+#include "model/names.h"
+
 namespace qvs {
 
 class Text {
@@ -27,7 +29,7 @@ public:
     const char* c_str() const { return data_ ? data_ : ""; }
     std::size_t Length() const;
     // Case-insensitive comparison, as every name in the module compares.
-    bool Equals(const char* other) const;
+    bool Equals(const char* other) const { return NamesEqual(c_str(), other ? other : ""); }
 
 private:
     char* data_ = nullptr;
