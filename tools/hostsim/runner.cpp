@@ -91,6 +91,10 @@ bool Runner::Run(const std::vector<Step>& steps) {
         return transcript_.Finish();
     }
     for (const Step& step : steps) {
+        if (step.Comment) {
+            transcript_.Comment(step.Text);
+            continue;
+        }
         transcript_.Step(step.Line, step.Text);
         Outcome outcome = RunStep(step);
         if (outcome.Passed)
@@ -127,9 +131,14 @@ bool Runner::WaitIdle(HWND panel) {
         deadlineMs_);
 }
 
+HWND Runner::Panel() {
+    if (module_.Loaded()) lastPanel_ = module_.GethWnd();
+    return IsWindow(lastPanel_) ? lastPanel_ : nullptr;
+}
+
 Outcome Runner::Relay(const std::string& what, const std::function<bool(HWND)>& post) {
-    HWND panel = module_.GethWnd();
-    if (!panel) return {false, "GethWnd is 0: the relay posts nothing"};
+    HWND panel = Panel();
+    if (!panel) return {false, "no panel (GethWnd is 0): the relay posts nothing"};
     if (!post(panel)) return {false, "posting " + what + " failed"};
     transcript_.Note("relay posted " + what);
     if (!WaitIdle(panel)) return {false, "the module did not handle it within " + std::to_string(deadlineMs_) + " ms"};
@@ -137,7 +146,7 @@ Outcome Runner::Relay(const std::string& what, const std::function<bool(HWND)>& 
 }
 
 Outcome Runner::WaitIdleStep(const Step&) {
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     if (!panel) return {true, "no panel"};
     if (!WaitIdle(panel)) return {false, "the module's queue did not drain within " + std::to_string(deadlineMs_) + " ms"};
     return {true, std::string()};

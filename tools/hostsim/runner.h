@@ -84,6 +84,9 @@ private:
     // Posts through post, then waits until the module has handled it.
     Outcome Relay(const std::string& what, const std::function<bool(HWND)>& post);
     bool WaitIdle(HWND panel);
+    // The panel as the relay finds it: through GethWnd while the host holds
+    // the module, else the window it found last, while that still exists.
+    HWND Panel();
     Outcome SendEnded(const Step& step, bool completed);
     HWND FindAboutDialog(HWND panel) const;
     std::string ModuleFile(const std::string& relative) const;
@@ -100,6 +103,7 @@ private:
     std::size_t commandCursor_ = 0;
     std::size_t evaluationCursor_ = 0;
     int markerFlip_ = 0;
+    HWND lastPanel_ = nullptr;
     int initialWidth_ = 0;
     int initialHeight_ = 0;
 };

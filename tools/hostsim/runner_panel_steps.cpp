@@ -52,7 +52,7 @@ Outcome Runner::ExpectPanel(const Step& step) {
     std::string seen;
     PumpUntil(
         [&] {
-            HWND panel = module_.GethWnd();
+            HWND panel = Panel();
             seen = !panel ? "none" : IsWindowVisible(panel) ? "visible" : "hidden";
             return seen == want;
         },
@@ -61,14 +61,14 @@ Outcome Runner::ExpectPanel(const Step& step) {
 }
 
 Outcome Runner::ExpectPanelCaption(const Step& step) {
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     if (!panel) return {false, "no panel"};
     std::string caption = TextOf(panel);
     return {caption == step.Rest(1), "caption \"" + caption + "\""};
 }
 
 Outcome Runner::ExpectPanelTabs(const Step& step) {
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     HWND tab = panel ? FindWindowExA(panel, nullptr, WC_TABCONTROLA, nullptr) : nullptr;
     if (!tab) return {false, "no tab control on the panel"};
     int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
@@ -82,7 +82,7 @@ Outcome Runner::ExpectPanelTabs(const Step& step) {
 Outcome Runner::ExpectPanelAt(const Step& step) {
     int x = 0, y = 0;
     if (!ParseSigned(step.Words[1], x) || !ParseSigned(step.Words[2], y)) return {false, "usage: expect-panel-at <x> <y>"};
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     RECT frame{};
     if (!panel || !GetWindowRect(panel, &frame)) return {false, "no panel"};
     return {frame.left == x && frame.top == y,
@@ -90,7 +90,7 @@ Outcome Runner::ExpectPanelAt(const Step& step) {
 }
 
 Outcome Runner::ExpectPanelInitialSize(const Step&) {
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     RECT frame{};
     if (!panel || !GetWindowRect(panel, &frame)) return {false, "no panel"};
     int width = frame.right - frame.left, height = frame.bottom - frame.top;
@@ -103,14 +103,14 @@ Outcome Runner::MovePanel(const Step& step) {
     int place[4] = {};
     for (int i = 0; i < 4; ++i)
         if (!ParseSigned(step.Words[i + 1], place[i])) return {false, "usage: move-panel <x> <y> <width> <height>"};
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     if (!panel) return {false, "no panel"};
     SetWindowPos(panel, nullptr, place[0], place[1], place[2], place[3], SWP_NOZORDER | SWP_NOACTIVATE);
     return {true, std::string()};
 }
 
 Outcome Runner::SysCommand(const Step& step) {
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     if (!panel) return {false, "no panel"};
     const std::string& command = step.Words[1];
     // The About box is modal: it is asked for by post so the host goes on.
@@ -127,7 +127,7 @@ Outcome Runner::ExpectHitTest(const Step& step) {
     const std::string& want = step.Words[3];
     if (!ParseSigned(step.Words[1], x) || !ParseSigned(step.Words[2], y) || (want != "caption" && want != "client"))
         return {false, "usage: expect-hit-test <x> <y> caption|client"};
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     if (!panel) return {false, "no panel"};
     POINT point{x, y};
     ClientToScreen(panel, &point);
@@ -146,7 +146,7 @@ HWND Runner::FindAboutDialog(HWND panel) const {
 Outcome Runner::ExpectAbout(const Step& step) {
     const std::string& want = step.Words[1];
     if (want != "open" && want != "closed") return {false, "usage: expect-about open|closed"};
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     if (!panel) return {false, "no panel"};
     HWND about = nullptr;
     PumpUntil(
@@ -160,7 +160,7 @@ Outcome Runner::ExpectAbout(const Step& step) {
 }
 
 Outcome Runner::CloseAbout(const Step&) {
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     HWND about = panel ? FindAboutDialog(panel) : nullptr;
     if (!about) return {false, "no About dialog"};
     PostMessageA(about, WM_COMMAND, IDOK, 0);
@@ -173,7 +173,7 @@ Outcome Runner::ExpectSystemMenuItem(const Step& step) {
     bool afterBreak = step.Words.size() > 3;
     if (!ParseUnsigned(step.Words[1], id) || (afterBreak && step.Words[3] != "after-break"))
         return {false, "usage: expect-system-menu-item <command id> <text> [after-break]"};
-    HWND panel = module_.GethWnd();
+    HWND panel = Panel();
     HMENU menu = panel ? GetSystemMenu(panel, FALSE) : nullptr;
     if (!menu) return {false, "no system menu"};
     int count = GetMenuItemCount(menu);

@@ -103,7 +103,8 @@ bool ReadScenario(const std::string& path, std::vector<Step>& steps, std::string
         step.Line = number;
         step.Text = line;
         SplitWords(step);
-        if (step.Words.empty() || step.Words[0][0] == '#') continue;
+        if (step.Words.empty()) continue;
+        step.Comment = step.Words[0][0] == '#';
         steps.push_back(step);
     }
     return true;

@@ -1,8 +1,9 @@
 // Scenario files: one step a line, words separated by blanks. A line whose
-// first word starts with '#' is a comment (channel names never come first).
-// Words may be quoted ("two words", "" for an empty one) and may hold the
-// escapes \xNN (a byte), \\ and \", and {N*text} (text repeated N times);
-// any other backslash stands for itself, as in QVS\Channel.dat.
+// first word starts with '#' is a comment (channel names never come first),
+// kept for the transcript. Words may be quoted ("two words", "" for an empty
+// one) and may hold the escapes \xNN (a byte), \\ and \", and {N*text}
+// (text repeated N times); any other backslash stands for itself, as in
+// QVS\Channel.dat.
 #pragma once
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@ namespace hostsim {
 
 struct Step {
     int Line = 0;
+    bool Comment = false;            // shown in the transcript, not run
     std::string Text;                // the line as written
     std::vector<std::string> Words;  // unescaped; Words[0] is the verb
     std::vector<std::size_t> Starts; // where each word starts in Text

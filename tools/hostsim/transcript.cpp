@@ -27,6 +27,11 @@ void Transcript::Step(int line, const std::string& text) {
     std::fflush(stdout);
 }
 
+void Transcript::Comment(const std::string& text) {
+    std::printf("%s\n", Printable(text).c_str());
+    std::fflush(stdout);
+}
+
 void Transcript::Note(const std::string& text) {
     std::printf("      %s\n", Printable(text).c_str());
     std::fflush(stdout);

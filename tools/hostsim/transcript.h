@@ -8,6 +8,8 @@ namespace hostsim {
 class Transcript {
 public:
     void Step(int line, const std::string& text);
+    // A comment of the scenario, as it stands.
+    void Comment(const std::string& text);
     // Something that happened during the step, indented under it.
     void Note(const std::string& text);
     void Pass(const std::string& detail = std::string());

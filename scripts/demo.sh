@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The module's life inside a simulated host, as a transcript: load, InitDLL,
+# a connection, a channel, its text, part, disconnect and unload
+# (tools/hostsim/demo.scn). Builds what it needs first.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+source scripts/wine-env.sh
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a "$0" "$@"
+fi
+
+bash scripts/setup.sh >/dev/null || exit 1
+# The shipped module is 32-bit; without 32-bit support the 64-bit build runs.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  preset=win32 loader=/usr/lib/wine/wine
+else
+  preset=win64 loader=$QVS_WINE
+fi
+cmake --preset "$preset" >/dev/null || exit 1
+cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim >/dev/null || exit 1
+
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cp "build/$preset/qvs.dll" "$folder/"
+timeout 60 "$QVS_WINESERVER" -w
+timeout 120 "$loader" "build/$preset/hostsim.exe" "Z:$(echo "$folder/qvs.dll" | tr / '\\')" \
+  "Z:$(echo "$PWD/tools/hostsim/demo.scn" | tr / '\\')"
+status=$?
+timeout 60 "$QVS_WINESERVER" -w
+exit $status

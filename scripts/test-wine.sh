@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The Windows build under Wine: the structured-storage cross-check and every
+# hostsim scenario of tests/wine/scenarios, each with a fresh copy of the
+# module in a folder of its own and a time limit. Ends with
+# "N passed, M failed" and fails when anything failed.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+# Crashes end the program at once instead of waiting in the debugger.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+source scripts/wine-env.sh
+
+# Windows programs need a display; run again inside a virtual one.
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a "$0" "$@"
+fi
+
+# The shipped module is 32-bit; where the kernel cannot run 32-bit code
+# (the 32-bit loader fails to start) the same sources run as 64-bit.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  preset=win32 loader=/usr/lib/wine/wine
+else
+  preset=win64 loader=$QVS_WINE
+fi
+# QVS_WINE_BUILD names a folder already built for that architecture.
+build=${QVS_WINE_BUILD:-build/$preset}
+if [ -z "${QVS_WINE_BUILD:-}" ]; then
+  cmake --preset "$preset" >/dev/null || exit 1
+  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim storage_crosscheck || exit 1
+fi
+
+# A server left from another display would keep our windows from appearing.
+timeout 60 "$QVS_WINESERVER" -w
+
+windows_path() { echo "Z:$1" | tr / '\\'; }
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+passed=0 failed=0
+
+report() {  # name, status, log
+  if [ "$2" -eq 0 ]; then
+    passed=$((passed + 1)); echo "PASS $1: $(tail -n 1 "$3")"
+  else
+    failed=$((failed + 1)); echo "FAIL $1 (exit $2)"; sed 's/^/    /' "$3"
+  fi
+}
+
+mkdir -p "$scratch/storage"
+timeout 120 "$loader" "$build/storage_crosscheck.exe" "$(windows_path "$scratch/storage")" >"$scratch/storage.log" 2>&1
+report storage_crosscheck $? "$scratch/storage.log"
+
+for scenario in tests/wine/scenarios/*.scn; do
+  name=$(basename "$scenario" .scn)
+  folder="$scratch/$name"
+  mkdir -p "$folder" && cp "$build/qvs.dll" "$folder/"
+  timeout 120 "$loader" "$build/hostsim.exe" "$(windows_path "$folder/qvs.dll")" \
+    "$(windows_path "$PWD/$scenario")" >"$folder.log" 2>&1
+  report "$name" $? "$folder.log"
+done
+
+timeout 60 "$QVS_WINESERVER" -w
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
