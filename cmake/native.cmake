@@ -31,10 +31,6 @@ gtest_discover_tests(qvs_tests DISCOVERY_TIMEOUT 60)
 # a Debian package: prefer the system interpreter that sees it).
 add_executable(compound_sample ${CMAKE_SOURCE_DIR}/tests/tools/compound_sample.cpp)
 target_link_libraries(compound_sample PRIVATE qvscore)
-
-# Configuration files with configured channels, for the Wine scenarios.
-add_executable(sample_configuration ${CMAKE_SOURCE_DIR}/tests/tools/sample_configuration.cpp)
-target_link_libraries(sample_configuration PRIVATE qvsfake)
 set(QVS_OLEFILE_PYTHON "")
 find_program(QVS_PYTHON3 python3)
 foreach(candidate /usr/bin/python3 ${QVS_PYTHON3})
@@ -54,6 +50,10 @@ if(QVS_OLEFILE_PYTHON)
 else()
   message(STATUS "compound_olefile_check skipped: no python3 can import olefile (python3-olefile)")
 endif()
+
+# Configuration files with configured channels, for the Wine scenarios.
+add_executable(sample_configuration ${CMAKE_SOURCE_DIR}/tests/tools/sample_configuration.cpp)
+target_link_libraries(sample_configuration PRIVATE qvsfake)
 
 find_package(benchmark QUIET)
 file(GLOB QVS_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
