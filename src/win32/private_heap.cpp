@@ -11,6 +11,7 @@ bool g_owned = false;
 
 void* Allocate(std::size_t bytes) { return HeapAlloc(g_heap, HEAP_ZERO_MEMORY, bytes ? bytes : 1); }
 void Release(void* block) { HeapFree(g_heap, 0, block); }
+void ReleaseNothing(void*) {}
 
 }  // namespace
 
@@ -26,9 +27,8 @@ void DestroyPrivateHeap() {
     bool owned = g_owned;
     g_heap = GetProcessHeap();
     g_owned = false;
+    SetRecordMemory(RecordMemory{Allocate, ReleaseNothing});
     if (owned) HeapDestroy(heap);
 }
-
-HANDLE PrivateHeap() { return g_heap; }
 
 }  // namespace qvs

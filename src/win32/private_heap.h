@@ -11,8 +11,9 @@ constexpr SIZE_T kPrivateHeapInitialSize = 0x500000;
 // Creation installs it as the record memory; a heap that cannot be made
 // leaves the records on the process heap, which is never destroyed.
 void CreatePrivateHeap();
-// Drops every remaining record; later allocations go to the process heap.
+// Drops every remaining record at once. Whatever is still released afterwards
+// (a record's owner that outlives the heap) is ignored, and the rare late
+// allocation comes from the process heap and is left there.
 void DestroyPrivateHeap();
-HANDLE PrivateHeap();
 
 }  // namespace qvs
