@@ -27,12 +27,21 @@ public:
         texts_[count_++] = block;
         field = const_cast<char*>(memory_.TextOf(block));
     }
+    // A relay that put one block in two fields, or the record in a field,
+    // still gets each block freed once.
     void FreeTexts() {
-        for (int i = 0; i < count_; ++i) memory_.FreeGlobal(texts_[i]);
+        for (int i = 0; i < count_; ++i)
+            if (texts_[i] != record_ && !FreedBefore(i)) memory_.FreeGlobal(texts_[i]);
         count_ = 0;
     }
 
 private:
+    bool FreedBefore(int index) const {
+        for (int i = 0; i < index; ++i)
+            if (texts_[i] == texts_[index]) return true;
+        return false;
+    }
+
     EventMemoryPort& memory_;
     void* record_;
     bool valid_;

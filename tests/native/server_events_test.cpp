@@ -192,6 +192,15 @@ TEST_F(ServerEventsTest, TextPayloadWithEmptyOrUnterminatedTextsIsHandled) {
     EXPECT_NE(FindServedChannel(state, 1, "#cha"), nullptr) << "cut to its allocation";
 }
 
+TEST_F(ServerEventsTest, ABlockInTwoFieldsIsFreedOnce) {
+    auto* change = memory.Record<NickChange>();
+    change->OldNick = change->NewNick = memory.Text("bob");
+    Post(kEventNickChange, 1, reinterpret_cast<uintptr_t>(change));
+    auto* event = memory.Record<TextEvent>();
+    event->ChannelText = event->Nick = event->Message = memory.Text("#chan");
+    Post(kEventText, 0, reinterpret_cast<uintptr_t>(event));
+}
+
 TEST_F(ServerEventsTest, EventsForUnknownConnectionsAndChannelsAreFreedAndIgnored) {
     Part(9, "#nowhere");
     Post(kEventDisconnect, 9, 0);
