@@ -19,10 +19,12 @@ file(GLOB_RECURSE QVS_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/n
 add_executable(qvs_tests ${QVS_TEST_SOURCES})
 target_include_directories(qvs_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
 target_link_libraries(qvs_tests PRIVATE qvsfake GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
-# The simulated host's portable parts (model, scenario reader, send aliases):
+# The simulated host's portable parts (model, scenario reader, send commands,
+# stored numbers, what users read):
 # the Wine scenarios are only as good as they are.
 target_sources(qvs_tests PRIVATE ${CMAKE_SOURCE_DIR}/tools/hostsim/host_model.cpp ${CMAKE_SOURCE_DIR}/tools/hostsim/scenario.cpp
-               ${CMAKE_SOURCE_DIR}/tools/hostsim/send_commands.cpp ${CMAKE_SOURCE_DIR}/tools/hostsim/step_words.cpp)
+               ${CMAKE_SOURCE_DIR}/tools/hostsim/send_commands.cpp ${CMAKE_SOURCE_DIR}/tools/hostsim/step_words.cpp
+               ${CMAKE_SOURCE_DIR}/tools/hostsim/stored_number.cpp ${CMAKE_SOURCE_DIR}/tools/hostsim/user_view.cpp)
 target_include_directories(qvs_tests PRIVATE ${CMAKE_SOURCE_DIR}/tools/hostsim)
 include(GoogleTest)
 gtest_discover_tests(qvs_tests DISCOVERY_TIMEOUT 60)

@@ -7,11 +7,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 #include "host_model.h"
+#include "persistence/compound/compound_storage.h"
 #include "scenario.h"
 #include "send_commands.h"
 #include "step_words.h"
+#include "stored_number.h"
+#include "user_view.h"
 
 namespace hostsim {
 namespace {
@@ -99,6 +103,14 @@ TEST(StepWordsTest, NumbersAndMatches) {
     EXPECT_TRUE(Matches("/notice bob hi", "/notice bob*"));
     EXPECT_FALSE(Matches("/notice bob hi", "/notice bob"));
     EXPECT_FALSE(Matches("/notice", "/notice bob*"));
+    EXPECT_TRUE(Matches("/SendFile 1 bob Z:\\x\\QVS\\a.txt", "/SendFile 1 bob *\\QVS\\a.txt"));
+    EXPECT_TRUE(Matches("a-b-c", "*-*"));
+    EXPECT_TRUE(Matches("abc", "a*b*c"));
+    EXPECT_TRUE(Matches("abc", "*"));
+    EXPECT_FALSE(Matches("ab", "a*b*c"));
+    EXPECT_FALSE(Matches("abcb", "a*c"));
+    // The pieces may not overlap: "aba" holds "ab" and "ba" only overlapping.
+    EXPECT_FALSE(Matches("aba", "ab*ba"));
 }
 
 TEST_F(HostModelTest, OwnNickAndNetworkPerConnectionAndForTheActiveOne) {
@@ -188,6 +200,85 @@ TEST(SendCommandsTest, TheFourSendAliasesStartSends) {
     EXPECT_EQ(Answer(model, "$send(3).file"), "C:\\c.txt");
     EXPECT_EQ(Answer(model, "$send(4)"), "dan");
     EXPECT_EQ(Answer(model, "$send(4).file"), "C:\\d.txt");
+}
+
+TEST(SendCommandsTest, TheHostsCloseEndsTheNthSendToTheNick) {
+    HostModel model;
+    model.Connect(1, "EFnet", "Server");
+    model.Connect(2, "IRCnet", "Server");
+    NoteSendCommand(model, "/SendFile 1 bob C:\\a.txt");
+    NoteSendCommand(model, "/SendFile 1 bob C:\\b.txt");
+    NoteSendCommand(model, "/SendFile 2 bob C:\\c.txt");
+    NoteSendCommand(model, "/close -m bob");
+    NoteSendCommand(model, "/close -s bob");
+    NoteSendCommand(model, "/close -s3 bob");
+    EXPECT_EQ(model.SendCount(), 3u);
+    NoteSendCommand(model, "/close -s2 BOB");
+    EXPECT_EQ(Answer(model, "$GetSendCountPerNick(1,bob)"), "1");
+    EXPECT_EQ(Answer(model, "$GetSendFileName(1 ,bob,1)"), "a.txt");
+    NoteSendCommand(model, "/scid 2 /close -s1 bob");
+    EXPECT_EQ(Answer(model, "$GetSendCountPerNick(2,bob)"), "0");
+    EXPECT_EQ(Answer(model, "$GetSendCountPerNick(1,bob)"), "1");
+}
+
+TEST(UserViewTest, NoticesAndMessagesReadWithoutTheirCodes) {
+    EXPECT_EQ(UserView("/scid 1 /notice bob : \x03" "2,15I have added\x03\x03" "12,15 a.avi \x03\x03" "2,15as\x03"),
+              "bob reads: : I have added a.avi as");
+    EXPECT_EQ(UserView("/msg ann \x02\x03" "12x\x03\x02 is \x1Fnot\x0F queued"), "ann reads: x is not queued");
+    // A comma belongs to a colour code only before a digit.
+    EXPECT_EQ(UserView("/notice bob \x03" "4,a and \x03,5 b \x03" "123"), "bob reads: ,a and ,5 b 3");
+    EXPECT_EQ(UserView("/SendFile 1 bob C:\\a.txt"), "");
+    EXPECT_EQ(UserView("/scid 1 /close -m bob"), "");
+    EXPECT_EQ(UserView("/notice bob"), "");
+}
+
+class StoredNumberTest : public ::testing::Test {
+protected:
+    // A configuration-like file: channel "1" with a 4-byte, an 8-byte and a
+    // text value.
+    StoredNumberTest() {
+        char path[] = "/tmp/hostsim-stored-XXXXXX";
+        int fd = mkstemp(path);
+        if (fd >= 0) close(fd);
+        qvs::CompoundFileStorage storage;
+        qvs::StorageObject* root = storage.CreateFile(path);
+        qvs::StorageObject* channel = storage.CreateSubStorage(root, "1");
+        Write(storage, channel, "NoOfFilesSent", "\x02\x01\x00\x00", 4);
+        Write(storage, channel, "SizeOfFilesSent", "\x05\x00\x00\x00\x01\x00\x00\x00", 8);
+        Write(storage, channel, "ChannelName", "#files", 7);
+        storage.ReleaseStorageObject(channel);
+        EXPECT_TRUE(storage.ReleaseStorageObject(root));
+        std::ifstream in(path, std::ios::binary);
+        file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        std::remove(path);
+    }
+    static void Write(qvs::CompoundFileStorage& storage, qvs::StorageObject* parent, const char* name,
+                      const char* bytes, uint32_t count) {
+        qvs::StorageObject* stream = storage.CreateStream(parent, name);
+        storage.WriteStreamData(stream, bytes, count);
+        storage.ReleaseStorageObject(stream);
+    }
+    // The value read, or the reason it was not.
+    std::string Read(const std::string& path) {
+        uint64_t value = 0;
+        std::string error;
+        return ReadStoredNumber(file, path, value, error) ? std::to_string(value) : error;
+    }
+    std::vector<uint8_t> file;
+};
+
+TEST_F(StoredNumberTest, FourAndEightByteValuesBelowTheirStorages) {
+    EXPECT_EQ(Read("1\\NoOfFilesSent"), "258");
+    EXPECT_EQ(Read("1\\sizeoffilessent"), "4294967301");
+}
+
+TEST_F(StoredNumberTest, MissingElementsAndOtherValuesAreNamed) {
+    EXPECT_EQ(Read("2\\NoOfFilesSent"), "no storage 2");
+    EXPECT_EQ(Read("1\\MaxSendSpeed"), "no stream MaxSendSpeed");
+    EXPECT_EQ(Read("NoOfFilesSent"), "no stream NoOfFilesSent");
+    EXPECT_EQ(Read("1\\ChannelName"), "the stream holds 7 byte(s), not a 4- or 8-byte number");
+    file.resize(100);
+    EXPECT_EQ(Read("1\\NoOfFilesSent"), "not a compound file");
 }
 
 }  // namespace

@@ -152,6 +152,13 @@ bool HostModel::EndSend(uint32_t id, const std::string& nick, const std::string&
     return false;
 }
 
+bool HostModel::CloseSend(uint32_t id, const std::string& nick, uint32_t n) {
+    const RunningSend* send = NthSendTo(id ? id : active_, nick, n);
+    if (!send) return false;
+    sends_.erase(sends_.begin() + (send - sends_.data()));
+    return true;
+}
+
 void HostModel::Override(const std::string& identifier, const std::string& value) {
     refused_.erase(identifier);
     overrides_[identifier] = value;

@@ -51,6 +51,9 @@ public:
     void StartSend(const RunningSend& send) { sends_.push_back(send); }
     // False when no such send runs.
     bool EndSend(uint32_t id, const std::string& nick, const std::string& path);
+    // The n-th send to the nick (from 1) on connection id (0: the active
+    // one) is closed; false when there is none.
+    bool CloseSend(uint32_t id, const std::string& nick, uint32_t n);
     std::size_t SendCount() const { return sends_.size(); }
 
     void SetCtime(uint64_t seconds) { ctime_ = seconds; }

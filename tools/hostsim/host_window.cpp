@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "send_commands.h"
+#include "user_view.h"
 
 namespace hostsim {
 namespace {
@@ -49,7 +50,11 @@ std::string HostWindow::ReadArea() const { return std::string(area_, strnlen(are
 LRESULT HostWindow::Execute() {
     std::string command = ReadArea();
     Executed.push_back(command);
-    if (Report) Report("host executed: " + command);
+    if (Report) {
+        Report("host executed: " + command);
+        std::string view = UserView(command);
+        if (!view.empty()) Report("  " + view);
+    }
     NoteSendCommand(model_, command);
     return 1;
 }

@@ -70,7 +70,10 @@ const Runner::Verb Runner::kVerbs[] = {
     {"expect-file", 1, 1, &Runner::ExpectFile, "expect-file <path below the module's folder>"},
     {"expect-file-size", 2, 2, &Runner::ExpectFileSize, "expect-file-size <path> <bytes>"},
     {"expect-no-file", 1, 1, &Runner::ExpectNoFile, "expect-no-file <path>"},
-    {"copy-file", 2, 2, &Runner::CopyIntoModuleFolder, "copy-file <from, below the scenario's folder> <to, below the module's>"},
+    {"expect-file-text", 2, kRest, &Runner::ExpectFileText, "expect-file-text <path> <text>"},
+    {"expect-stored", 3, 3, &Runner::ExpectStored, "expect-stored <file> <storage path> <value>"},
+    {"copy-file", 2, 2, &Runner::CopyIntoModuleFolder,
+     "copy-file <file or folder, below the scenario's folder> <to, below the module's>"},
 };
 
 Runner::Runner(const std::string& modulePath, const std::string& scenarioPath) {

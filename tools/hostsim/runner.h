@@ -78,6 +78,8 @@ private:
     Outcome ExpectFile(const Step& step);
     Outcome ExpectFileSize(const Step& step);
     Outcome ExpectNoFile(const Step& step);
+    Outcome ExpectFileText(const Step& step);
+    Outcome ExpectStored(const Step& step);
     Outcome CopyIntoModuleFolder(const Step& step);
 
     Outcome RunStep(const Step& step);

@@ -1,7 +1,11 @@
 // Steps about files below the module's folder (its configuration folder is
 // "QVS" there).
+#include <fstream>
+#include <iterator>
+
 #include "runner.h"
 #include "step_words.h"
+#include "stored_number.h"
 
 namespace hostsim {
 namespace {
@@ -9,6 +13,37 @@ namespace {
 bool IsFile(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsFolder(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool ReadWhole(const std::string& path, std::string& bytes) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return !file.bad();
+}
+
+// Every file directly in the folder, copied into the folder to.
+Outcome CopyFolderFiles(const std::string& from, const std::string& to) {
+    CreateDirectoryA(to.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return {false, "cannot list " + from};
+    int copied = 0;
+    bool ok = true;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        std::string name = found.cFileName;
+        ok = ok && CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE);
+        ++copied;
+    } while (ok && FindNextFileA(search, &found));
+    FindClose(search);
+    if (!ok) return {false, "cannot copy every file of " + from + " to " + to};
+    return {true, std::to_string(copied) + " file(s) copied"};
 }
 
 }  // namespace
@@ -36,10 +71,31 @@ Outcome Runner::ExpectFileSize(const Step& step) {
 Outcome Runner::CopyIntoModuleFolder(const Step& step) {
     std::string from = scenarioFolder_ + step.Words[1];
     std::string to = ModuleFile(step.Words[2]);
+    if (IsFolder(from)) return CopyFolderFiles(from, to);
     std::size_t slash = to.find_last_of('\\');
     if (slash != std::string::npos) CreateDirectoryA(to.substr(0, slash).c_str(), nullptr);
     if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) return {false, "cannot copy " + from + " to " + to};
     return {true, std::string()};
+}
+
+Outcome Runner::ExpectFileText(const Step& step) {
+    std::string path = ModuleFile(step.Words[1]);
+    std::string text;
+    if (!ReadWhole(path, text)) return {false, "no file " + path};
+    return {text == step.Rest(2), step.Words[1] + " holds \"" + text + "\""};
+}
+
+Outcome Runner::ExpectStored(const Step& step) {
+    uint32_t want = 0;
+    if (!ParseUnsigned(step.Words[3], want)) return {false, "usage: expect-stored <file> <storage path> <value>"};
+    std::string path = ModuleFile(step.Words[1]);
+    std::string bytes;
+    if (!ReadWhole(path, bytes)) return {false, "no file " + path};
+    uint64_t value = 0;
+    std::string error;
+    if (!ReadStoredNumber(std::vector<uint8_t>(bytes.begin(), bytes.end()), step.Words[2], value, error))
+        return {false, step.Words[2] + ": " + error};
+    return {value == want, step.Words[2] + " is " + std::to_string(value)};
 }
 
 }  // namespace hostsim

@@ -20,10 +20,24 @@ bool ParseSigned(const std::string& word, int& value) {
     return true;
 }
 
+// Each piece between stars is found at the earliest place after the one
+// before it; the first piece must start the text and the last end it.
 bool Matches(const std::string& text, const std::string& expected) {
-    if (!expected.empty() && expected.back() == '*')
-        return text.compare(0, expected.size() - 1, expected, 0, expected.size() - 1) == 0;
-    return text == expected;
+    std::size_t star = expected.find('*');
+    if (star == std::string::npos) return text == expected;
+    if (text.compare(0, star, expected, 0, star) != 0) return false;
+    std::size_t at = star;
+    for (;;) {
+        std::size_t from = star + 1;
+        star = expected.find('*', from);
+        if (star == std::string::npos) {
+            std::size_t tail = expected.size() - from;
+            return text.size() - at >= tail && text.compare(text.size() - tail, tail, expected, from, tail) == 0;
+        }
+        std::size_t found = text.find(expected.substr(from, star - from), at);
+        if (found == std::string::npos) return false;
+        at = found + (star - from);
+    }
 }
 
 }  // namespace hostsim
