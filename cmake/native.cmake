@@ -53,8 +53,9 @@ else()
   message(STATUS "compound_olefile_check skipped: no python3 can import olefile (python3-olefile)")
 endif()
 
-# Configuration files with configured channels, for the Wine scenarios.
-add_executable(sample_configuration ${CMAKE_SOURCE_DIR}/tests/tools/sample_configuration.cpp)
+# The fixture sets of the Wine scenarios and the demo (scripts/fixtures.sh).
+add_executable(sample_configuration ${CMAKE_SOURCE_DIR}/tests/tools/sample_configuration.cpp
+               ${CMAKE_SOURCE_DIR}/tests/tools/fixture_files.cpp ${CMAKE_SOURCE_DIR}/tests/tools/fixture_records.cpp)
 target_link_libraries(sample_configuration PRIVATE qvsfake)
 
 find_package(benchmark QUIET)

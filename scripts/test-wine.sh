@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The Windows build under Wine: the structured-storage cross-check and every
-# hostsim scenario of tests/wine/scenarios, each with a fresh copy of the
-# module in a folder of its own and a time limit. Ends with
-# "N passed, M failed" and fails when anything failed.
+# The Windows build under Wine: the structured-storage and configuration
+# cross-checks and every hostsim scenario of tests/wine/scenarios, each with
+# a fresh copy of the module in a folder of its own and a time limit. The
+# scenarios run from a scratch copy beside freshly written fixtures
+# (scripts/fixtures.sh). Ends with "N passed, M failed" and fails when
+# anything failed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 # Crashes end the program at once instead of waiting in the debugger.
@@ -25,7 +27,7 @@ fi
 build=${QVS_WINE_BUILD:-build/$preset}
 if [ -z "${QVS_WINE_BUILD:-}" ]; then
   cmake --preset "$preset" >/dev/null || exit 1
-  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim storage_crosscheck || exit 1
+  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim storage_crosscheck config_crosscheck || exit 1
 fi
 
 # A server left from another display would keep our windows from appearing.
@@ -44,16 +46,23 @@ report() {  # name, status, log
   fi
 }
 
-mkdir -p "$scratch/storage"
-timeout 120 "$loader" "$build/storage_crosscheck.exe" "$(windows_path "$scratch/storage")" >"$scratch/storage.log" 2>&1
-report storage_crosscheck $? "$scratch/storage.log"
+for check in storage_crosscheck config_crosscheck; do
+  mkdir -p "$scratch/$check"
+  timeout 120 "$loader" "$build/$check.exe" "$(windows_path "$scratch/$check")" >"$scratch/$check.log" 2>&1
+  report "$check" $? "$scratch/$check.log"
+done
 
-for scenario in tests/wine/scenarios/*.scn; do
+mkdir -p "$scratch/scenarios"
+cp tests/wine/scenarios/*.scn "$scratch/scenarios/"
+bash scripts/fixtures.sh "$scratch/scenarios/fixtures" >"$scratch/fixtures.log" 2>&1 ||
+  report fixtures $? "$scratch/fixtures.log"
+
+for scenario in "$scratch"/scenarios/*.scn; do
   name=$(basename "$scenario" .scn)
   folder="$scratch/$name"
   mkdir -p "$folder" && cp "$build/qvs.dll" "$folder/"
   timeout 120 "$loader" "$build/hostsim.exe" "$(windows_path "$folder/qvs.dll")" \
-    "$(windows_path "$PWD/$scenario")" >"$folder.log" 2>&1
+    "$(windows_path "$scenario")" >"$folder.log" 2>&1
   report "$name" $? "$folder.log"
 done
 

@@ -1,23 +1,103 @@
-// Writes the configuration files of a module that serves the named channels
-// with the settings of a newly added channel, through the module's own save.
-// It makes the fixtures of Wine scenarios that need a configured channel
-// (tests/wine/scenarios/fixtures).
+// Writes the fixture sets of the Wine scenarios and of the demo: the
+// configuration files, saved by the module's own save code, the list files
+// that requests are looked up in, and the files the lists serve.
 //
-// Usage: sample_configuration FOLDER CHANNEL...
+// Usage: sample_configuration FIXTURES SERVED
+//   FIXTURES/served/  channel.dat: one channel, #files, as the user adds it.
+//   FIXTURES/files/   channel.dat, list.dat and the list files of a module
+//                     that serves files from C:\qvs-served\ (see below).
+//   SERVED/           the served files: the folder that Wine shows as
+//                     C:\qvs-served\ (scripts/fixtures.sh passes it).
+//
+// The channels of "files", in channel.dat order:
+//   #files    lists Files (both windows) and Private (query window only);
+//             Verbose on, small files up to 1,024 bytes, failed regular
+//             sends resent at once twice, failed small-file sends requeued
+//             once.
+//   #closed   list Files, but not serving.
+//   #limited  list Files, one waiting request per nick and queue.
+// Files ("!files", "@files") shows sizes and its folder; Private
+// ("!private") shows neither, so its files are found by the folder search.
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "fake/fake_platform.h"
+#include "fixture_files.h"
+#include "fixture_records.h"
 #include "model/channel_config.h"
 #include "persistence/configuration.h"
 
+namespace qvs::fixtures {
+namespace {
+
+constexpr char kServedFolder[] = "C:\\qvs-served\\";
+
+const std::vector<ServedFile> kListedFiles = {
+    {"small.txt", 100, "", true},     {"movie.avi", 50000, "", true}, {"song.mp3", 30000, "", true},
+    {"clip.mpg", 40000, "", true},    {"gone.avi", 70000, "", false},
+};
+const std::vector<ServedFile> kPrivateFiles = {{"secret.txt", 200, "private", true}};
+
+const ListSettings kFilesList{"Files", "Files-20260307", "!files", "@files", 1, 1, kServedFolder};
+const ListSettings kPrivateList{"Private", "Private-20260307", "!private", nullptr, 0, 0, kServedFolder};
+
+// Saves the configuration into a new folder; false when anything failed.
+template <typename Build>
+bool WriteSet(const std::string& folder, Build build) {
+    mkdir(folder.c_str(), 0755);
+    FakePlatform platform(folder + "/");
+    if (!build(platform.State, folder)) return false;
+    SaveAllConfiguration(platform.State);
+    return platform.Panel.Messages.empty();
+}
+
+bool BuildServedSet(ModuleState& state, const std::string&) {
+    return NewChannelConfig(state, "#files") != nullptr;
+}
+
+void ConfigureFilesChannel(ChannelConfig* config, FileList* files, FileList* privateList) {
+    config->Verbose = 1;
+    config->SQueueSize = 1024;
+    config->RegularQueueResend = ResendRule{1, 0, 0, 2};
+    config->SQueueResend = ResendRule{1, 0, 1, 1};
+    SelectList(config, files, kBothWindows);
+    SelectList(config, privateList, kQueryWindowOnly);
+}
+
+// New channels go to the head of the list: the last added is stored first.
+bool BuildFilesSet(ModuleState& state, const std::string& folder) {
+    FileList* files = AddFileList(state, kFilesList);
+    FileList* privateList = AddFileList(state, kPrivateList);
+    ChannelConfig* limited = NewChannelConfig(state, "#limited");
+    limited->LimitQueueSize = 1;
+    limited->QueueSize = 1;
+    SelectList(limited, files, kBothWindows);
+    ChannelConfig* closed = NewChannelConfig(state, "#closed");
+    closed->Serve = 0;
+    SelectList(closed, files, kBothWindows);
+    ConfigureFilesChannel(NewChannelConfig(state, "#files"), files, privateList);
+    return WriteListFile(folder, files, kListedFiles) && WriteListFile(folder, privateList, kPrivateFiles);
+}
+
+int WriteAll(const std::string& fixtures, const std::string& served) {
+    mkdir(fixtures.c_str(), 0755);
+    mkdir(served.c_str(), 0755);
+    bool written = WriteSet(fixtures + "/served", BuildServedSet) && WriteSet(fixtures + "/files", BuildFilesSet) &&
+                   WriteServedFiles(served, kListedFiles) && WriteServedFiles(served, kPrivateFiles);
+    if (!written) std::fprintf(stderr, "sample_configuration: could not write every fixture\n");
+    return written ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace qvs::fixtures
+
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: sample_configuration FOLDER CHANNEL...\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: sample_configuration FIXTURES SERVED\n");
         return 2;
     }
-    qvs::FakePlatform platform(std::string(argv[1]) + "/");
-    // New channels go to the head of the list: add them last to first.
-    for (int i = argc - 1; i >= 2; --i) qvs::NewChannelConfig(platform.State, argv[i]);
-    qvs::SaveAllConfiguration(platform.State);
-    return platform.Panel.Messages.empty() ? 0 : 1;
+    return qvs::fixtures::WriteAll(argv[1], argv[2]);
 }

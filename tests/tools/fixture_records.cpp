@@ -1,0 +1,35 @@
+#include "fixture_records.h"
+
+#include "model/channel_config.h"
+#include "model/memory.h"
+
+namespace qvs::fixtures {
+
+FileList* AddFileList(ModuleState& state, const ListSettings& settings) {
+    FileList* list = NewRecord<FileList>();
+    list->ListName.Set(settings.Name);
+    list->TrueListName.Set(settings.TrueName);
+    list->FileTrigger.Set(settings.FileTrigger);
+    list->ListTrigger.Set(settings.ListTrigger);
+    list->IncludeFileSize = settings.IncludeFileSize;
+    list->IncludeFolderName = settings.IncludeFolderName;
+    AppendName(list->CreationFolder, settings.Folder);
+    state.FileLists.PushBack(list);
+    return list;
+}
+
+// The channel joins the list's channels and the list the channel's lists,
+// both at the end, as loading channel.dat links them.
+void SelectList(ChannelConfig* config, FileList* list, uint32_t accessMode) {
+    auto* selection = NewRecord<ListSelection>();
+    auto* link = NewRecord<ListChannelLink>();
+    selection->List = list;
+    selection->AccessMode = accessMode;
+    selection->Link = link;
+    link->Selection = selection;
+    link->Config = config;
+    list->Channels.PushBack(link);
+    config->FileListLinks.PushBack(selection);
+}
+
+}  // namespace qvs::fixtures
