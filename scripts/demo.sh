@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The module's life inside a simulated host, as a transcript: load, InitDLL,
-# a connection, a channel, its text, part, disconnect and unload
-# (tools/hostsim/demo.scn). Builds what it needs first.
+# The module serving a file inside a simulated host, as a transcript: a
+# channel user asks for a file, is told his place and that the file is on
+# its way, the send starts and completes, and the channel's statistics and
+# top list count it (tools/hostsim/demo.scn). Builds what it needs first and
+# writes the demo's configuration as the tests do (scripts/fixtures.sh).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
@@ -20,12 +22,14 @@ fi
 cmake --preset "$preset" >/dev/null || exit 1
 cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim >/dev/null || exit 1
 
+# The module, the demo and its fixtures in one scratch folder.
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-cp "build/$preset/qvs.dll" "$folder/"
+cp "build/$preset/qvs.dll" tools/hostsim/demo.scn "$folder/"
+bash scripts/fixtures.sh "$folder/fixtures" || exit 1
 timeout 60 "$QVS_WINESERVER" -w
 timeout 120 "$loader" "build/$preset/hostsim.exe" "Z:$(echo "$folder/qvs.dll" | tr / '\\')" \
-  "Z:$(echo "$PWD/tools/hostsim/demo.scn" | tr / '\\')"
+  "Z:$(echo "$folder/demo.scn" | tr / '\\')"
 status=$?
 timeout 60 "$QVS_WINESERVER" -w
 exit $status
