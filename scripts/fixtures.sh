@@ -17,5 +17,9 @@ else
   preset=native
   cmake --preset native >/dev/null || exit 1
 fi
-cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target sample_configuration >/dev/null || exit 1
+# Quiet unless the build fails.
+if ! built=$(cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target sample_configuration 2>&1); then
+  echo "$built"
+  exit 1
+fi
 "build/$preset/sample_configuration" "$folder" "$WINEPREFIX/drive_c/qvs-served"

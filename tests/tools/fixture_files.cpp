@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <fstream>
 
 #include "stats/number_texts.h"
@@ -23,6 +24,11 @@ std::string ListLine(const FileList* list, const ServedFile& file) {
     return line + "\r\n";
 }
 
+bool HasSize(const std::string& path, std::size_t bytes) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) == bytes;
+}
+
 }  // namespace
 
 bool WriteListFile(const std::string& configFolder, const FileList* list, const std::vector<ServedFile>& files) {
@@ -33,12 +39,19 @@ bool WriteListFile(const std::string& configFolder, const FileList* list, const 
     return WriteWhole(configFolder + "/" + list->TrueListName.c_str() + ".txt", body);
 }
 
+// The served folder is shared by every run on the machine: a file already
+// there is left alone, so a run that is reading it never sees it rewritten;
+// a listed file that must be missing is taken away.
 bool WriteServedFiles(const std::string& servedFolder, const std::vector<ServedFile>& files) {
     for (const ServedFile& file : files) {
-        if (!file.OnDisk) continue;
         std::string folder = servedFolder + "/" + file.SubFolder;
+        std::string path = folder + "/" + file.Name;
+        if (!file.OnDisk) {
+            std::remove(path.c_str());
+            continue;
+        }
         mkdir(folder.c_str(), 0755);
-        if (!WriteWhole(folder + "/" + file.Name, std::string(file.Bytes, 'q'))) return false;
+        if (!HasSize(path, file.Bytes) && !WriteWhole(path, std::string(file.Bytes, 'q'))) return false;
     }
     return true;
 }
