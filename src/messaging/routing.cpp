@@ -1,6 +1,7 @@
 #include "messaging/routing.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "host/connections.h"
@@ -33,14 +34,31 @@ void FlattenLineBreaks(char* command) {
         if (*c == '\r' || *c == '\n') *c = ' ';
 }
 
+// The host splits a command line at a lone '|', and "/scid" evaluates its
+// command once more, reading a word that starts with '$' as an identifier
+// and one that starts with '%' as a variable: a requested name echoed back
+// could make the host run anything. Two bold codes, which show as nothing,
+// in front of such a word keep it plain text.
+std::string AsPlainWords(const char* text) {
+    std::string plain;
+    bool wordStart = true;
+    for (const char* c = text; *c; ++c) {
+        if (wordStart && std::strchr("$%|", *c)) plain += "\x02\x02";
+        plain += *c;
+        wordStart = *c == ' ' || *c == '\r' || *c == '\n';  // line breaks become blanks
+    }
+    return plain;
+}
+
 std::string FormatMessage(const MessageForm& form, uint32_t connectionId, const char* nick, const char* channel,
                           const char* text) {
     char command[kMessageCommandSize];
     std::string prefix = ScidPrefix(connectionId);
+    std::string plain = AsPlainWords(text);
     if (form.NamesChannel)
-        std::snprintf(command, sizeof command, "%s%s %s %s %s", prefix.c_str(), form.Verb, nick, channel, text);
+        std::snprintf(command, sizeof command, "%s%s %s %s %s", prefix.c_str(), form.Verb, nick, channel, plain.c_str());
     else
-        std::snprintf(command, sizeof command, "%s%s %s %s", prefix.c_str(), form.Verb, nick, text);
+        std::snprintf(command, sizeof command, "%s%s %s %s", prefix.c_str(), form.Verb, nick, plain.c_str());
     FlattenLineBreaks(command);
     return command;
 }

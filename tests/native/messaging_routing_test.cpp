@@ -213,6 +213,21 @@ TEST_F(HostileInputTest, LineBreaksInTextCannotStartASecondLine) {
     EXPECT_EQ(LastSent(), "/scid 3 /msg bob hi  PRIVMSG #chan :spam ");
 }
 
+TEST_F(HostileInputTest, WordsTheHostWouldEvaluateOrSplitOnStayText) {
+    Connect(3, "Undernet");
+    SendNotice(state, 3, "bob", "$findfile(C:\\,*,1,run x) a|b 50% %x | quit $", "#chan");
+    SendPrivateMessage(state, 0, "bob", "|$me\r\n$me", "#chan");
+    EXPECT_EQ(host.Executed, (std::vector<std::string>{
+                                 "/scid 3 /notice bob \x02\x02$findfile(C:\\,*,1,run x) a|b 50% \x02\x02%x "
+                                 "\x02\x02| quit \x02\x02$",
+                                 "/msg bob \x02\x02|$me  \x02\x02$me",
+                             }));
+    Serve(3, "#chan");
+    host.Answer("$GetOpStatus(3 ,#chan,Server)", "@");
+    SendNotice(state, 3, "bob", "x $me", "#chan");
+    EXPECT_EQ(LastSent(), "/scid 3 /CNotice bob #chan x \x02\x02$me");
+}
+
 TEST_F(HostileInputTest, OddChannelFallsBackToThePlainForm) {
     Connect(3, "Undernet");
     Serve(3, "#chan");
