@@ -9,7 +9,6 @@ want() { dpkg -s "$1" >/dev/null 2>&1 || need_pkgs+=("$1"); }
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
-  apt_updated=0
 fi
 
 for p in cmake g++ ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev \
