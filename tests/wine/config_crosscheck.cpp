@@ -19,6 +19,7 @@
 #include "persistence/list_file.h"
 #include "persistence/random_file.h"
 #include "persistence/user_file.h"
+#include "check_tally.h"
 #include "win32/ole_storage.h"
 
 #include <windows.h>
@@ -30,17 +31,9 @@ namespace {
 
 using qvs::ModuleState;
 
-int passed = 0;
-int failed = 0;
+qvs::CheckTally tally;
 
-void Check(bool ok, const std::string& what) {
-    if (ok) {
-        ++passed;
-    } else {
-        ++failed;
-        std::printf("FAIL: %s\n", what.c_str());
-    }
-}
+void Check(bool ok, const std::string& what) { tally.Check(ok, what); }
 
 // The file operations a save uses; the rest is not needed here.
 class SaveFiles final : public qvs::FilePort {
@@ -115,7 +108,7 @@ void CrossCheck(qvs::StoragePort& writer, qvs::StoragePort& reader, const std::s
     qvs::LoadAllConfiguration(loaded.State);
     qvs::configsample::Comparison comparison;
     qvs::configsample::CompareConfiguration(saved.State, loaded.State, comparison);
-    passed += static_cast<int>(comparison.Passed);
+    tally.Passed += static_cast<int>(comparison.Passed);
     for (const std::string& difference : comparison.Failures) Check(false, direction + ": " + difference);
     Check(saved.Panel.Messages + loaded.Panel.Messages == 0, direction + ": no message box");
 }
@@ -128,6 +121,5 @@ int main(int argc, char** argv) {
     qvs::CompoundFileStorage native;
     CrossCheck(ole, native, folder + "config_ole\\", "ole->native");
     CrossCheck(native, ole, folder + "config_native\\", "native->ole");
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return tally.Report();
 }

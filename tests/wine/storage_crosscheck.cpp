@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "persistence/compound/compound_storage.h"
+#include "check_tally.h"
 #include "win32/ole_storage.h"
 
 namespace {
@@ -20,17 +21,9 @@ namespace {
 using qvs::StorageObject;
 using qvs::StoragePort;
 
-int passed = 0;
-int failed = 0;
+qvs::CheckTally tally;
 
-void Check(bool ok, const std::string& what) {
-    if (ok) {
-        ++passed;
-    } else {
-        ++failed;
-        std::printf("FAIL: %s\n", what.c_str());
-    }
-}
+void Check(bool ok, const std::string& what) { tally.Check(ok, what); }
 
 using Bytes = std::vector<unsigned char>;
 
@@ -331,6 +324,5 @@ int main(int argc, char** argv) {
     std::remove(oleFile.c_str());
     std::remove(nativeFile.c_str());
     std::remove(scratch.c_str());
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed ? 1 : 0;
+    return tally.Report();
 }
