@@ -1,11 +1,11 @@
 #include "host/config_folder.h"
 
+#include "model/paths.h"
+
 namespace qvs {
 
 std::string ConfigFolderBeside(const std::string& modulePath) {
-    std::size_t separator = modulePath.find_last_of('\\');
-    std::string folder = separator == std::string::npos ? std::string() : modulePath.substr(0, separator + 1);
-    return folder + "QVS";
+    return PathFolder(modulePath) + "QVS";
 }
 
 void PrepareConfigFolder(ModuleState& state, const std::string& modulePath) {

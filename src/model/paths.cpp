@@ -9,4 +9,6 @@ const char* PathFileName(const char* path) {
     return last ? last + 1 : path;
 }
 
+std::string PathFolder(const std::string& path) { return path.substr(0, PathFileName(path.c_str()) - path.c_str()); }
+
 }  // namespace qvs

@@ -1,10 +1,13 @@
 // Windows path handling in one place: the host, the stored files and the
 // list files all speak in backslash-separated paths.
 #pragma once
+#include <string>
 
 namespace qvs {
 
 // The part after the last backslash (the whole path when there is none).
 const char* PathFileName(const char* path);
+// Everything up to and including the last backslash (empty when there is none).
+std::string PathFolder(const std::string& path);
 
 }  // namespace qvs
