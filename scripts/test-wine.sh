@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The Windows build under Wine: the structured-storage and configuration
+# The Windows build under Wine: the structured-storage, configuration and profile
 # cross-checks and every hostsim scenario of tests/wine/scenarios, each with
 # a fresh copy of the module in a folder of its own and a time limit. The
 # scenarios run from a scratch copy beside freshly written fixtures
@@ -27,7 +27,7 @@ fi
 build=${QVS_WINE_BUILD:-build/$preset}
 if [ -z "${QVS_WINE_BUILD:-}" ]; then
   cmake --preset "$preset" >/dev/null || exit 1
-  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim storage_crosscheck config_crosscheck || exit 1
+  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim storage_crosscheck config_crosscheck profile_crosscheck || exit 1
 fi
 
 # A server left from another display would keep our windows from appearing.
@@ -46,7 +46,7 @@ report() {  # name, status, log
   fi
 }
 
-for check in storage_crosscheck config_crosscheck; do
+for check in storage_crosscheck config_crosscheck profile_crosscheck; do
   mkdir -p "$scratch/$check"
   timeout 120 "$loader" "$build/$check.exe" "$(windows_path "$scratch/$check")" >"$scratch/$check.log" 2>&1
   report "$check" $? "$scratch/$check.log"

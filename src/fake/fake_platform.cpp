@@ -17,6 +17,7 @@ FakePlatform::FakePlatform(const std::string& configFolder) {
     ports.Files = &Files;
     ports.Panel = &Panel;
     ports.EventMemory = &EventMemory;
+    ports.Profile = &Profile;
     Storage = std::make_unique<CompoundFileStorage>();
     ports.Storage = Storage.get();
 }

@@ -6,6 +6,7 @@
 #include "ports/file_port.h"
 #include "ports/host_transport.h"
 #include "ports/panel_port.h"
+#include "ports/profile_port.h"
 #include "ports/storage_port.h"
 #include "ports/timer_port.h"
 #include "ports/window_port.h"
@@ -21,6 +22,7 @@ struct Platform {
     StoragePort* Storage = nullptr;
     PanelPort* Panel = nullptr;
     EventMemoryPort* EventMemory = nullptr;
+    ProfilePort* Profile = nullptr;
 };
 
 }  // namespace qvs

@@ -12,6 +12,7 @@ Shell::Shell() {
     ports.Storage = &Storage;
     ports.Panel = &Notifications;
     ports.EventMemory = &EventMemory;
+    ports.Profile = &Profile;
 }
 
 Shell& TheShell() {

@@ -13,6 +13,7 @@
 #include "win32/flood_window_port.h"
 #include "win32/global_event_memory.h"
 #include "win32/host_window_link.h"
+#include "win32/private_profile.h"
 #include "win32/ole_storage.h"
 #include "win32/shared_area.h"
 #include "win32/system_clock.h"
@@ -56,6 +57,7 @@ struct Shell {
     OleStorage Storage;
     PanelNotifications Notifications{Panel};
     GlobalEventMemory EventMemory;
+    PrivateProfile Profile;
 };
 
 Shell& TheShell();
