@@ -7,12 +7,14 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
-std::string Trimmed(const std::string& text) {
-    std::size_t first = 0, last = text.size();
+std::string Trimmed(const char* text, std::size_t size) {
+    std::size_t first = 0, last = size;
     while (first < last && IsBlank(text[first])) ++first;
     while (last > first && IsBlank(text[last - 1])) --last;
-    return text.substr(first, last - first);
+    return std::string(text + first, last - first);
 }
+
+std::string Trimmed(const std::string& text) { return Trimmed(text.data(), text.size()); }
 
 std::string Folded(const std::string& name) {
     std::string folded = name;
@@ -54,8 +56,8 @@ void IniDocument::AddKey(Section& section, Key key) {
     section.Keys.push_back(std::move(key));
 }
 
-void IniDocument::ParseLine(std::string line) {
-    line = Trimmed(line);
+void IniDocument::ParseLine(const char* text, std::size_t size) {
+    std::string line = Trimmed(text, size);
     if (line.empty()) return;
     if (line[0] == '[') {
         AddSection(SectionName(line), true);
@@ -65,7 +67,8 @@ void IniDocument::ParseLine(std::string line) {
     std::size_t equals = line.find('=');
     if (equals == std::string::npos)
         return AddKey(sections_.back(), Key{line, "", false});
-    AddKey(sections_.back(), Key{Trimmed(line.substr(0, equals)), Trimmed(line.substr(equals + 1)), true});
+    AddKey(sections_.back(),
+           Key{Trimmed(line.data(), equals), Trimmed(line.data() + equals + 1, line.size() - equals - 1), true});
 }
 
 void IniDocument::Parse(const char* data, std::size_t size) {
@@ -75,7 +78,7 @@ void IniDocument::Parse(const char* data, std::size_t size) {
     while (start < size) {
         const void* found = std::char_traits<char>::find(data + start, size - start, '\n');
         std::size_t end = found ? static_cast<const char*>(found) - data : size;
-        ParseLine(std::string(data + start, end - start));
+        ParseLine(data + start, end - start);
         start = end + 1;
     }
 }

@@ -44,7 +44,7 @@ private:
     Section* FindSection(const std::string& name);
     const Section* FindSection(const std::string& name) const;
     void IndexSections();
-    void ParseLine(std::string line);
+    void ParseLine(const char* text, std::size_t size);
 
     std::vector<Section> sections_;
     std::unordered_map<std::string, std::size_t> firstSection_;  // folded name -> index

@@ -64,6 +64,8 @@ struct ModuleState {
     // Restored queues started one at a time by the drip timer, newest first.
     List<RestorationNode> PendingRestoration;
     TimerId RestorationTimer = 0;
+    // Housekeeping minutes since queues were last saved on schedule.
+    uint32_t QueueSaveMinutes = 0;
 };
 
 }  // namespace qvs

@@ -1,21 +1,12 @@
 #include "requests/new_entry.h"
 
-#include "model/memory.h"
-#include "users/group_membership.h"
+#include "users/member_entry.h"
 
 namespace qvs {
 
 QueueEntry* CreateQueueEntry(ModuleState& state, const char* nick, const char* fullPath, uint32_t connectionId,
                              uint64_t size, const ChannelConfig* config) {
-    QueueEntry* entry = NewRecord<QueueEntry>();
-    if (!entry) return nullptr;
-    entry->ConnectionId = connectionId;
-    entry->Nick.Set(nick);
-    entry->FilePath.Set(fullPath);
-    entry->FileSize = size;
-    entry->QueuedTime = state.Ports.Clock->UtcNow();
-    entry->Group = FindGroupSelection(config, nick);
-    return entry;
+    return CreateMemberEntry(state, nick, fullPath, connectionId, size, config);
 }
 
 }  // namespace qvs
