@@ -6,15 +6,19 @@
 namespace qvs {
 namespace {
 
+void SetNick(List<QueueEntry>&, QueueEntry* entry, const char* nick) { entry->Nick.Set(nick); }
+void SetNick(WaitingList& entries, QueueEntry* entry, const char* nick) { entries.Rename(entry, nick); }
+
 // Renames matching entries of one list; only entries of that connection when
 // the queue is shared between connections. Returns the first renamed entry.
-QueueEntry* RenameIn(ModuleState& state, QueueKind kind, List<QueueEntry>& entries, const NickChange& change,
+template <typename Entries>
+QueueEntry* RenameIn(ModuleState& state, QueueKind kind, Entries& entries, const NickChange& change,
                      uint32_t connectionId, bool updateRows) {
     QueueEntry* first = nullptr;
     for (QueueEntry* entry = entries.Head; entry; entry = entry->Next) {
         if (!entry->Nick.Equals(change.OldNick)) continue;
         if (kind != QueueKind::Regular && entry->ConnectionId != connectionId) continue;
-        entry->Nick.Set(change.NewNick);
+        SetNick(entries, entry, change.NewNick);
         if (updateRows) state.Ports.Panel->QueueRowChanged(kind, entry);
         if (!first) first = entry;
     }

@@ -30,5 +30,6 @@ void RemoveWaitingEntry(ModuleState& state, QueueKind kind, Queue& queue, QueueE
 void ReleaseEntry(QueueEntry* entry) { DeleteRecord(entry); }
 
 void ReleaseEntries(List<QueueEntry>& entries) { entries.ReleaseAll(ReleaseEntry); }
+void ReleaseEntries(WaitingList& entries) { entries.ReleaseAll(ReleaseEntry); }
 
 }  // namespace qvs

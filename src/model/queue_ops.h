@@ -18,5 +18,6 @@ void ReleaseEntry(QueueEntry* entry);
 
 // Releases every entry of a list without telling anyone (the queue goes away).
 void ReleaseEntries(List<QueueEntry>& entries);
+void ReleaseEntries(WaitingList& entries);
 
 }  // namespace qvs

@@ -5,6 +5,7 @@
 
 #include "model/list.h"
 #include "model/text.h"
+#include "model/waiting_list.h"
 
 namespace qvs {
 
@@ -64,7 +65,7 @@ struct Connection {
 // One waiting list, its held count and its sending list: the shape shared by
 // the List, SmallFile, OpVoice and Regular queues.
 struct Queue {
-    List<QueueEntry> Waiting;
+    WaitingList Waiting;
     uint32_t HeldCount = 0;
     List<QueueEntry> Sending;
 };
@@ -267,6 +268,9 @@ struct QueueEntry {
     uint32_t ResendLimit = 0;
     QueueEntry* Next = nullptr;
     QueueEntry* Prev = nullptr;
+    // The same nick's neighbours while waiting (kept by WaitingList).
+    QueueEntry* NickNext = nullptr;
+    QueueEntry* NickPrev = nullptr;
 };
 
 }  // namespace qvs

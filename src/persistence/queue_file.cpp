@@ -60,7 +60,7 @@ void SaveGroup(ModuleState& state, ServedChannel* channel, const SavedGroup& gro
     profile.DeleteSection(path, section);
     unsigned long number = 1;
     WriteEntries(profile, path, section, queue.Sending, number);
-    WriteEntries(profile, path, section, queue.Waiting, number);
+    WriteEntries(profile, path, section, queue.Waiting.Entries(), number);
     if (number > 1) profile.WriteString(path, section, kSaveTimeKey, saveTime);
 }
 

@@ -53,12 +53,8 @@ bool ChooseQueue(const ChannelConfig* config, const QueueEntry* entry, uint32_t 
 // same file (only waiting entries count, so a file being sent may be asked
 // for again).
 bool CountNickEntries(const Queue& queue, const QueueEntry* entry, uint32_t& count) {
-    count = 0;
-    for (const QueueEntry* waiting = queue.Waiting.Head; waiting; waiting = waiting->Next) {
-        if (!waiting->Nick.Equals(entry->Nick.c_str())) continue;
-        if (waiting->FilePath.Equals(entry->FilePath.c_str())) return false;
-        ++count;
-    }
+    if (queue.Waiting.HasRequest(entry->Nick.c_str(), entry->FilePath.c_str())) return false;
+    count = queue.Waiting.CountOfNick(entry->Nick.c_str());
     return true;
 }
 

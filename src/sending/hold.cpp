@@ -11,8 +11,8 @@ namespace qvs {
 namespace {
 
 void HoldNickEntries(ModuleState& state, QueueKind kind, Queue& queue, const char* nick) {
-    for (QueueEntry* entry = queue.Waiting.Head; entry; entry = entry->Next) {
-        if (entry->Held || !entry->Nick.Equals(nick)) continue;
+    for (QueueEntry* entry = queue.Waiting.FirstOfNick(nick); entry; entry = entry->NickNext) {
+        if (entry->Held) continue;
         entry->Held = 1;
         ++queue.HeldCount;
         state.Ports.Panel->QueueRowChanged(kind, entry);
@@ -23,8 +23,8 @@ void HoldNickEntries(ModuleState& state, QueueKind kind, Queue& queue, const cha
 
 uint32_t ReleaseHeldEntries(ModuleState& state, QueueKind kind, Queue& queue, const char* nick) {
     uint32_t released = 0;
-    for (QueueEntry* entry = queue.Waiting.Head; entry; entry = entry->Next) {
-        if (!entry->Held || !entry->Nick.Equals(nick)) continue;
+    for (QueueEntry* entry = queue.Waiting.FirstOfNick(nick); entry; entry = entry->NickNext) {
+        if (!entry->Held) continue;
         entry->Held = 0;
         entry->HeldMinutes = 0;
         if (queue.HeldCount) --queue.HeldCount;

@@ -59,8 +59,8 @@ void CloseBatch(ModuleState& state, ServedChannel* channel, Batch* batch) {
 // The batch's nick's next file, or null when none may start.
 QueueEntry* NextInBatch(ModuleState& state, ServedChannel* channel, const Batch* batch) {
     Queue& queue = channel->Regular;
-    for (QueueEntry* entry = queue.Waiting.Head; entry; entry = entry->Next) {
-        if (!EntryCanStart(entry) || !entry->Nick.Equals(batch->Nick.c_str())) continue;
+    for (QueueEntry* entry = queue.Waiting.FirstOfNick(batch->Nick.c_str()); entry; entry = entry->NickNext) {
+        if (!EntryCanStart(entry)) continue;
         if (HoldIfNickGone(state, QueueKind::Regular, queue, channel->Config, entry)) continue;
         return entry;
     }

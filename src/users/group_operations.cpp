@@ -75,13 +75,13 @@ void SelectGroup(ModuleState& state, ChannelConfig* config, UserGroup* group) {
     config->UserGroupLinks.PushBack(selection);
 }
 
-void Forget(List<QueueEntry>& entries, const GroupSelection* selection) {
+void Forget(const List<QueueEntry>& entries, const GroupSelection* selection) {
     for (QueueEntry* entry = entries.Head; entry; entry = entry->Next)
         if (entry->Group == selection) entry->Group = nullptr;
 }
 
 void ForgetInQueue(Queue& queue, const GroupSelection* selection) {
-    Forget(queue.Waiting, selection);
+    Forget(queue.Waiting.Entries(), selection);
     Forget(queue.Sending, selection);
 }
 

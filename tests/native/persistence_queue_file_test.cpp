@@ -56,7 +56,8 @@ protected:
         return shared + name;
     }
 
-    QueueEntry* Add(List<QueueEntry>& list, const char* nick, const std::string& path) {
+    template <typename Entries>
+    QueueEntry* Add(Entries& list, const char* nick, const std::string& path) {
         QueueEntry* entry = NewRecord<QueueEntry>();
         entry->Nick.Set(nick);
         entry->FilePath.Set(path.c_str());
@@ -78,7 +79,7 @@ protected:
         channel = OpenServedChannel(state, kId, "#chan");
     }
 
-    static std::vector<std::string> Nicks(const List<QueueEntry>& list) {
+    static std::vector<std::string> Nicks(const WaitingList& list) {
         std::vector<std::string> nicks;
         for (const QueueEntry* entry = list.Head; entry; entry = entry->Next) nicks.push_back(entry->Nick.c_str());
         return nicks;
