@@ -1,6 +1,7 @@
 // One request as the module handles it with a long queue: admission of the
-// new entry, then one scheduler pass, with 10,000 entries of 1,000 nicks
-// waiting in the Regular queue.
+// new entry, then one scheduler pass, with 100, 10,000 and 100,000 entries of
+// 1,000 nicks waiting in the Regular queue. The figures should not grow with
+// the queue.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -20,7 +21,6 @@ namespace qvs {
 namespace {
 
 constexpr int kNicks = 1000;
-constexpr int kWaiting = 10000;
 constexpr uint32_t kConnectionId = 1;
 constexpr uint64_t kLargeFile = 700u << 20;
 
@@ -32,11 +32,11 @@ std::string Path(long number) {
     return path;
 }
 
-// A served channel whose Regular queue holds kWaiting entries, every nick
-// present, verbose answers on, two Regular slots.
+// A served channel whose Regular queue holds the given number of entries,
+// nicks in turn, verbose answers on, two Regular slots.
 class LongQueue {
 public:
-    LongQueue() : folder_(MakeFolder()), platform_(folder_ + "/") {
+    explicit LongQueue(long waiting) : folder_(MakeFolder()), platform_(folder_ + "/") {
         ModuleState& state = platform_.State;
         platform_.Host.Answer("$scid(1).$me", "Server");
         platform_.Host.Resolver = [](const std::string& identifier, std::string& value) {
@@ -48,9 +48,7 @@ public:
         config->RestoreSavedQueue = 0;
         config->MinSlot = config->MaxSlot = 2;
         channel_ = OpenServedChannel(state, kConnectionId, "#movies");
-        state.Hold = HoldMode::HoldAll;
-        for (int i = 0; i < kWaiting + 2; ++i) Request(i);
-        state.Hold = HoldMode::UnholdAll;
+        for (long i = 0; i < waiting + 2; ++i) Enqueue(i);
         RunScheduler(state, channel_);
         RunScheduler(state, channel_);
     }
@@ -108,12 +106,12 @@ private:
     char message_[16] = "!get a movie";
 };
 
-// Both Regular slots busy: the pass starts nothing, admission walks the
-// whole queue for duplicates.
+// Both Regular slots busy: the pass starts nothing; admission asks the
+// queue's indexes.
 void AdmitWithSlotsBusy(benchmark::State& run) {
-    LongQueue queue;
+    LongQueue queue(run.range(0));
     Queue& regular = queue.Channel()->Regular;
-    long number = kWaiting + 2;
+    long number = run.range(0) + 2;
     for (auto _ : run) {
         queue.Request(number++);
         RemoveWaitingEntry(queue.State(), QueueKind::Regular, regular, regular.Waiting.Tail);
@@ -122,14 +120,14 @@ void AdmitWithSlotsBusy(benchmark::State& run) {
     run.SetItemsProcessed(run.iterations());
     run.counters["waiting"] = regular.Waiting.Count;
 }
-BENCHMARK(AdmitWithSlotsBusy)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AdmitWithSlotsBusy)->Unit(benchmark::kMicrosecond)->Arg(100)->Arg(10000)->Arg(100000);
 
 // A slot is free before every request: the pass continues or opens a batch
 // and starts a send, with its notice and send command.
 void AdmitWithAFreeSlot(benchmark::State& run) {
-    LongQueue queue;
+    LongQueue queue(run.range(0));
     Queue& regular = queue.Channel()->Regular;
-    long number = kWaiting + 2;
+    long number = run.range(0) + 2;
     for (auto _ : run) {
         EndSend(queue.State(), QueueKind::Regular, regular, regular.Sending.Head);
         queue.Request(number++);
@@ -138,14 +136,14 @@ void AdmitWithAFreeSlot(benchmark::State& run) {
     run.SetItemsProcessed(run.iterations());
     run.counters["waiting"] = regular.Waiting.Count;
 }
-BENCHMARK(AdmitWithAFreeSlot)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AdmitWithAFreeSlot)->Unit(benchmark::kMicrosecond)->Arg(100)->Arg(10000)->Arg(100000);
 
 // The scheduler's share of the above: a pass that starts a send, without
-// the admission walk.
+// the admission.
 void SchedulerPassStartingASend(benchmark::State& run) {
-    LongQueue queue;
+    LongQueue queue(run.range(0));
     Queue& regular = queue.Channel()->Regular;
-    long number = kWaiting + 2;
+    long number = run.range(0) + 2;
     for (auto _ : run) {
         EndSend(queue.State(), QueueKind::Regular, regular, regular.Sending.Head);
         queue.Enqueue(number++);
@@ -155,7 +153,7 @@ void SchedulerPassStartingASend(benchmark::State& run) {
     run.SetItemsProcessed(run.iterations());
     run.counters["waiting"] = regular.Waiting.Count;
 }
-BENCHMARK(SchedulerPassStartingASend)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SchedulerPassStartingASend)->Unit(benchmark::kMicrosecond)->Arg(100)->Arg(10000)->Arg(100000);
 
 }  // namespace
 }  // namespace qvs
