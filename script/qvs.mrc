@@ -25,13 +25,13 @@ on *:START:{
   var %started = $qvs.module(InitDLL, $null)
   ; The module builds its panel on a thread of its own; until the panel
   ; exists nothing can be posted to it, so the replay waits for it.
-  .timerqvs.replay -m 40 250 qvs.replay
+  .timerqvsreplay -m 40 250 qvs.replay
 }
 
 ; Connections and channels that exist before the module started.
 alias -l qvs.replay {
   if ($qvs.relay(Ready, $null) != 1) return
-  .timerqvs.replay off
+  .timerqvsreplay off
   var %n = 1
   while (%n <= $scon(0)) {
     scon %n
@@ -50,7 +50,7 @@ alias -l qvs.replayconnection {
 }
 
 on *:UNLOAD:{
-  .timerqvs.replay off
+  .timerqvsreplay off
   var %posted = $qvs.relay(ClosePanel, $null)
   dll -u $qt($qvs.file(qvsrelay.dll))
   dll -u $qt($qvs.file(qvs.dll))
@@ -97,8 +97,9 @@ on *:TEXT:*:?:{
   if (%chan != $null) { var %posted = $qvs.relay(Query, $cid %chan $nick $1-) }
 }
 
+; Whether $me already names the new nick when this runs, either side tells.
 on *:NICK:{
-  if ($newnick == $me) { var %posted = $qvs.relay(OwnNick, $cid $newnick) }
+  if ($nick == $me) || ($newnick == $me) { var %posted = $qvs.relay(OwnNick, $cid $newnick) }
   else { var %posted = $qvs.relay(NickChange, $cid $nick $newnick) }
 }
 
@@ -168,7 +169,7 @@ alias -l qvs.send {
   if (!$regex($1, /^\d+$/)) || ($2 == $null) || ($3 == $null) return
   var %cid = $qvs.cid($1)
   var %path = $3-
-  if (%cid == $null) || ($regex($2, /^[-#&,]/)) || (!$isfile(%path)) {
+  if (%cid == $null) || ($qvs.badnick($2)) || (!$isfile(%path)) {
     var %posted = $qvs.relay(SendFail, $1 $2 0 0 %path)
     return
   }
@@ -179,6 +180,9 @@ alias -l qvs.send {
   }
   dcc send $2 $qt(%path)
 }
+
+; A nick cannot start with '-' (it would read as a switch), '#' or '&'.
+alias -l qvs.badnick { return $istok(45 35 38, $asc($1), 32) }
 
 ; ---------------------------------------------------------------- identifiers
 
