@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "relay/relay_events.h"
+#include "relay_win32/load_info.h"
 #include "relay_win32/module_panel_sink.h"
 
 namespace {
@@ -15,16 +16,7 @@ constexpr int kDataHoldsResult = 3;
 constexpr int kStayLoaded = 0;
 constexpr int kIdleUnload = 1;
 
-// The host's load record; it grew with the host's versions, so a field is
-// touched only when the version says the host has it.
-struct LoadInfo {
-    DWORD mVersion;
-    HWND mHwnd;
-    BOOL mKeep;
-    BOOL mUnicode;
-    DWORD mBeep;
-    DWORD mBytes;
-};
+using qvs::relay::LoadInfo;
 
 // Set once by LoadDll on the host's thread, read on the same thread.
 qvs::relay::HostProfile g_profile = qvs::relay::UnknownHostProfile();
