@@ -21,15 +21,21 @@ alias -l qvs.module { return $dll($qvs.file(qvs.dll), $1, $2) }
 
 ; ---------------------------------------------------------------- start and stop
 
-on *:START:{
+; Both may come when the script is first loaded: starting twice does nothing.
+on *:LOAD:{ qvs.start }
+
+on *:START:{ qvs.start }
+
+alias -l qvs.start {
   var %started = $qvs.module(InitDLL, $null)
   ; The module builds its panel on a thread of its own; until the panel
   ; exists nothing can be posted to it, so the replay waits for it.
   .timerqvsreplay -m 40 250 qvs.replay
 }
 
-; Connections and channels that exist before the module started.
-alias -l qvs.replay {
+; Connections and channels that exist before the module started. Not local:
+; the timer calls it.
+alias qvs.replay {
   if ($qvs.relay(Ready, $null) != 1) return
   .timerqvsreplay off
   var %n = 1
@@ -130,11 +136,13 @@ alias -l qvs.u32 { return $iif($calc(0 + $1) > 4294967295, 4294967295, $calc(0 +
 
 ; ---------------------------------------------------------------- sends
 
-; The host's send number $1, as a full path.
+; The host's send number $1, as a full path (whether .path names the folder
+; or the whole path).
 alias -l qvs.sendpath {
   var %file = $send($1).file
   if (\ isin %file) return %file
   var %folder = $send($1).path
+  if ($nopath(%folder) == %file) return %folder
   if ($right(%folder, 1) != \) var %folder = %folder $+ \
   return %folder $+ %file
 }

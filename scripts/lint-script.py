@@ -5,6 +5,7 @@
   exactly once, and not as a local alias (the module calls it from outside);
 - every relay or module export the script calls is in that DLL's .def file;
 - braces balance;
+- a timer never calls a local alias (it runs outside the script);
 - no line evaluates text a second time: /scid or /scon with a command,
   a // command, $eval or $(...), [ ] evaluation brackets, or a timer whose
   command holds anything to evaluate.
@@ -96,6 +97,28 @@ def check_braces(lines):
     return [] if depth == 0 else [f"{depth} brace(s) left open at the end"]
 
 
+def timer_command(arguments):
+    """The command of a timer line: what follows its switches and numbers."""
+    words = arguments.split()
+    while words and (words[0].startswith("-") or words[0].isdigit()):
+        words.pop(0)
+    return words[0] if words else ""
+
+
+def check_timers(lines):
+    local = set()
+    for _, line in lines:
+        match = ALIAS.match(line)
+        if match and match.group(1):
+            local.add(match.group(2).lower())
+    faults = []
+    for number, line in lines:
+        timer = TIMER.search(line)
+        if timer and timer_command(timer.group(1)).lower() in local:
+            faults.append(f"line {number}: a timer calls the local alias {timer_command(timer.group(1))}")
+    return faults
+
+
 def check_evaluation(lines):
     faults = []
     rules = [
@@ -115,7 +138,7 @@ def check_evaluation(lines):
 def lint(script, source_root):
     lines = list(code_lines(script.read_text(errors="replace")))
     return (check_definitions(lines, module_names(source_root)) + check_exports(lines, source_root) +
-            check_braces(lines) + check_evaluation(lines))
+            check_braces(lines) + check_timers(lines) + check_evaluation(lines))
 
 
 def main(argv):

@@ -28,6 +28,7 @@ PLANTED = [
      "// command"),
     ("eval", "var %chan = $comchan($nick, 1)", "var %chan = $eval($1-, 2)", "$eval"),
     ("eval brackets", "var %chan = $comchan($nick, 1)", "var %chan = [ $1- ]", "brackets"),
+    ("timer calling a local alias", "alias qvs.replay {", "alias -l qvs.replay {", "local alias qvs.replay"),
     ("timer with text", ".timerqvsreplay -m 40 250 qvs.replay", ".timerqvsreplay 1 1 msg $nick $1-", "timer"),
 ]
 
