@@ -10,13 +10,13 @@
 
 namespace {
 
+using qvs::relay::LoadInfo;
 using qvs::relay::RelayEvent;
 
 constexpr int kDataHoldsResult = 3;
 constexpr int kStayLoaded = 0;
+constexpr int kMayUnload = 1;
 constexpr int kIdleUnload = 1;
-
-using qvs::relay::LoadInfo;
 
 // Set once by LoadDll on the host's thread, read on the same thread.
 qvs::relay::HostProfile g_profile = qvs::relay::UnknownHostProfile();
@@ -55,7 +55,7 @@ void WINAPI LoadDll(LoadInfo* info) {
 
 // Loading is cheap, but an idle unload would only be followed by a reload at
 // the next event: stay.
-int WINAPI UnloadDll(int reason) { return reason == kIdleUnload ? kStayLoaded : 1; }
+int WINAPI UnloadDll(int reason) { return reason == kIdleUnload ? kStayLoaded : kMayUnload; }
 
 // Whether events would reach the module now: the script waits for this
 // before it replays the connections and channels that already exist.
