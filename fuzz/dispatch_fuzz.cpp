@@ -10,9 +10,11 @@
 // private message, as the event relay sends it.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -74,19 +76,39 @@ void CheckCommand(const std::string& command) {
     }
 }
 
+// The text between an identifier's first '(' and its last ')'.
+std::string ArgumentsOf(const std::string& identifier) {
+    std::size_t open = identifier.find('(');
+    if (open == std::string::npos) return std::string();
+    std::size_t close = identifier.rfind(')');
+    return identifier.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+}
+
+std::string Trimmed(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+}
+
 // Identifiers are the module's own; their arguments (nicks, channels,
-// numbers) must not carry a line, a command split or anything evaluated.
+// numbers) must not carry a line, a lone '|' or anything evaluated.
 void CheckIdentifier(const std::string& identifier) {
     if (identifier.find_first_of("\r\n") != std::string::npos) Fail("line break", identifier);
-    std::size_t open = identifier.find('(');
-    if (open == std::string::npos) return;
-    std::size_t close = identifier.rfind(')');
-    std::string arguments = identifier.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
-    if (arguments.find_first_of("$%()|") != std::string::npos) Fail("argument the host would evaluate", identifier);
+    std::string arguments = ArgumentsOf(identifier);
+    if (arguments.find_first_of("$%()") != std::string::npos) Fail("argument the host would evaluate", identifier);
+    for (std::size_t start = 0, comma = 0; start <= arguments.size(); start = comma + 1) {
+        comma = std::min(arguments.find(',', start), arguments.size());
+        if (Trimmed(arguments.substr(start, comma - start)) == "|") Fail("lone '|' argument", identifier);
+    }
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(PosixFiles::Native(path), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+void RemoveServedFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(Folder(), ignored);
 }
 
 // Once per process: the served files and the list file naming them.
@@ -94,6 +116,7 @@ void MakeServedFolder() {
     char pattern[] = "/tmp/qvs-dispatch-fuzz-XXXXXX";
     if (!mkdtemp(pattern)) std::abort();
     Folder() = pattern;
+    std::atexit(RemoveServedFolder);
     std::string served = Folder() + "\\served\\";
     PosixFiles files;
     files.CreateFolder(served);
