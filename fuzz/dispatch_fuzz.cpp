@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "fake/fake_platform.h"
-#include "host/served_channels.h"
 #include "host/server_events.h"
 #include "model/channel_config.h"
 #include "model/memory.h"
