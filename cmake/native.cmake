@@ -59,6 +59,10 @@ else()
   message(STATUS "compound_olefile_check skipped: no python3 can import olefile (python3-olefile)")
 endif()
 
+# The README's commands install before they use what the installation brings.
+add_test(NAME fresh_machine_order COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/fresh_machine_test.sh)
+set_tests_properties(fresh_machine_order PROPERTIES TIMEOUT 60)
+
 # The fixture sets of the Wine scenarios and the demo (scripts/fixtures.sh).
 add_executable(sample_configuration ${CMAKE_SOURCE_DIR}/tests/tools/sample_configuration.cpp
                ${CMAKE_SOURCE_DIR}/tests/tools/fixture_files.cpp ${CMAKE_SOURCE_DIR}/tests/tools/fixture_records.cpp)

@@ -6,13 +6,15 @@
 # writes the demo's configuration as the tests do (scripts/fixtures.sh).
 set -uo pipefail
 cd "$(dirname "$0")/.."
+# Setup first: xvfb-run, Wine and the compilers below all come from it. Run
+# again inside the virtual display, it only finds everything in place.
+bash scripts/setup.sh >/dev/null || exit 1
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 source scripts/wine-env.sh
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a "$0" "$@"
 fi
 
-bash scripts/setup.sh >/dev/null || exit 1
 # The shipped module is 32-bit; without 32-bit support the 64-bit build runs.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
   preset=win32 loader=/usr/lib/wine/wine

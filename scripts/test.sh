@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every test: the companion script's lint, the native suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzz pass over the compound-file
-# reader, the shipped 32-bit module's headers and exports, and the Windows
-# build of the module exercised under Wine.
+# AddressSanitizer and UndefinedBehaviorSanitizer, bounded fuzz passes over
+# the compound-file reader and trigger dispatch, the shipped 32-bit module's
+# headers and exports, and the Windows build of the module exercised under
+# Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

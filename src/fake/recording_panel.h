@@ -1,5 +1,6 @@
 // A panel that remembers what the core told it.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@ public:
     int ShowMessage(const char* text, uint32_t icon) override {
         Messages.push_back(text);
         Icons.push_back(icon);
+        if (WhileShown) WhileShown();
         return NextAnswer;
     }
     ChannelConfig* SelectedChannel() override { return Selected; }
@@ -33,6 +35,9 @@ public:
 
     ChannelConfig* Selected = nullptr;
     int NextAnswer = kAnswerOk;
+    // Runs while a box is open, as the box's modal loop handles whatever
+    // events and timers come in meanwhile.
+    std::function<void()> WhileShown;
     std::vector<std::string> Messages;
     std::vector<uint32_t> Icons;
     std::vector<ServedChannel*> Tabs;

@@ -7,6 +7,7 @@
 #include "hostlink/command_log.h"
 #include "hostlink/connections.h"
 #include "hostlink/host_link.h"
+#include "hostlink/operator_boxes.h"
 #include "model/channel_config.h"
 #include "model/memory.h"
 #include "model/queue_ops.h"
@@ -30,7 +31,7 @@ bool NetworkAllows(ModuleState& state, ChannelConfig* config, uint32_t connectio
     Connection* connection = FindConnection(state, connectionId);
     if (!connection) return false;
     if (connection->NetworkName.IsNone()) {
-        state.Ports.Panel->ShowMessage(kNoNetworkNameMessage, kIconError);
+        ShowOperatorBox(state, OperatorBox::NoNetworkName, kNoNetworkNameMessage, kIconError);
         return false;
     }
     for (NameNode* network = config->Networks.Head; network; network = network->Next)

@@ -11,10 +11,14 @@ namespace {
 
 bool IsUnsafeByte(unsigned char c) { return c <= ' ' || c == 127 || std::strchr(",()$%", c) != nullptr; }
 
+// The host splits a command at a '|' that stands as a word of its own; a '|'
+// inside a nick ("Joe|away") is part of the word.
+bool IsCommandSeparator(const char* name) { return name[0] == '|' && name[1] == '\0'; }
+
 }  // namespace
 
 bool IsSafeName(const char* name) {
-    if (!name || !*name) return false;
+    if (!name || !*name || IsCommandSeparator(name)) return false;
     std::size_t length = strnlen(name, kMaxNameLength + 1);
     if (length > kMaxNameLength) return false;
     for (std::size_t i = 0; i < length; ++i)

@@ -15,7 +15,8 @@ constexpr std::size_t kMaxNameLength = 200;
 
 // A nick or channel name that cannot change how the host reads the command
 // or identifier it is placed in: not empty, bounded, no blank or control
-// byte, none of the characters that separate or evaluate arguments.
+// byte, none of the characters that separate or evaluate arguments, and not
+// a lone '|', at which the host would split the command.
 bool IsSafeName(const char* name);
 
 // "$GetComChan" answers how many channels the nick shares with us; a refused

@@ -34,6 +34,10 @@ void FlattenLineBreaks(char* command) {
         if (*c == '\r' || *c == '\n') *c = ' ';
 }
 
+// Blanks, tabs, line breaks (which become blanks) and every other control
+// byte may end a word for the host or for whatever reads the line after it.
+bool IsWordBreak(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
 // The host splits a command line at a lone '|', and "/scid" evaluates its
 // command once more, reading a word that starts with '$' as an identifier
 // and one that starts with '%' as a variable: a requested name echoed back
@@ -45,7 +49,7 @@ std::string AsPlainWords(const char* text) {
     for (const char* c = text; *c; ++c) {
         if (wordStart && std::strchr("$%|", *c)) plain += "\x02\x02";
         plain += *c;
-        wordStart = *c == ' ' || *c == '\r' || *c == '\n';  // line breaks become blanks
+        wordStart = IsWordBreak(*c);
     }
     return plain;
 }

@@ -64,6 +64,10 @@ struct ModuleState {
     // Restored queues started one at a time by the drip timer, newest first.
     List<RestorationNode> PendingRestoration;
     TimerId RestorationTimer = 0;
+
+    // The kinds of operator message box open right now, one bit per kind:
+    // their modal loops go on handling events, which must not open another.
+    uint32_t OpenBoxes = 0;
 };
 
 }  // namespace qvs

@@ -14,4 +14,10 @@ bool IsTriggerWord(const Text& trigger, const std::string& word);
 // Whether the word begins with the prefix, without regard to case.
 bool BeginsWithNoCase(const std::string& word, const std::string& prefix);
 
+// A trigger built from a lead text and the own nick ("!" for the nick's file
+// trigger, "@" for the stock triggers). While the host has not told us the
+// own nick, there is none: the lead alone would turn "!" or "@-que" into a
+// trigger of every list.
+bool OwnNickTrigger(const char* lead, const Text& ownNick, std::string& trigger);
+
 }  // namespace qvs

@@ -42,10 +42,10 @@ struct Dispatch {
 };
 
 bool IsFileTrigger(const Dispatch& d, const FileList* list) {
-    if (d.Config()->AGFileTriggerMode == 1) {
-        std::string nickTrigger = std::string("!") + d.Channel->OwnNick.c_str();
-        if (NamesEqual(d.Line.Word.c_str(), nickTrigger.c_str())) return true;
-    }
+    std::string nickTrigger;
+    if (d.Config()->AGFileTriggerMode == 1 && OwnNickTrigger("!", d.Channel->OwnNick, nickTrigger) &&
+        NamesEqual(d.Line.Word.c_str(), nickTrigger.c_str()))
+        return true;
     return IsTriggerWord(list->FileTrigger, d.Line.Word);
 }
 

@@ -53,7 +53,8 @@ constexpr StockTrigger kStockTriggers[] = {
 bool DispatchStockTrigger(ModuleState& state, ServedChannel* channel, const TextEvent& request,
                           const RequestLine& line) {
     const ChannelConfig* config = channel->Config;
-    std::string ownTrigger = std::string("@") + channel->OwnNick.c_str();
+    std::string ownTrigger;
+    if (!OwnNickTrigger("@", channel->OwnNick, ownTrigger)) return false;
     for (const StockTrigger& trigger : kStockTriggers) {
         if (trigger.Enabled && config->*trigger.Enabled != 1) continue;
         if (!BeginsWithNoCase(line.Word, ownTrigger + trigger.Suffix)) continue;

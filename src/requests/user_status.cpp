@@ -3,10 +3,14 @@
 #include <string>
 
 #include "hostlink/host_link.h"
+#include "messaging/reachability.h"
 
 namespace qvs {
 
+// The channel is named as the network wrote it; one that would change how
+// the host reads the identifier leaves the status as it was.
 void FillUserStatus(ModuleState& state, TextEvent& request) {
+    if (!IsSafeName(request.ChannelText)) return;
     auto id = static_cast<unsigned long>(request.ConnectionId);
     std::string answer;
     if (!Evaluate(state, answer, "$GetOpStatus(%lu ,%s,%s)", id, request.ChannelText, request.Nick)) return;

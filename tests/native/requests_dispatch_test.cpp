@@ -55,6 +55,23 @@ TEST_F(DispatchTest, TheOwnNickFileTriggerCanBeSwitchedOff) {
     EXPECT_TRUE(host.Executed.empty());
 }
 
+// The host may not answer the own nick, or answer it empty: the at sign or
+// the exclamation mark alone must not become a trigger of every list.
+TEST_F(DispatchTest, WhileTheOwnNickIsUnknownOwnNickTriggersMatchNothing) {
+    ThreeLists();
+    for (bool answered : {false, true}) {
+        if (answered)
+            channel->OwnNick.Set("");
+        else
+            channel->OwnNick.Clear();
+        for (const char* line : {"! novel.pdf", "!  film.avi", "@-que", "@-help", "@-NoResend", "@-remove x", "@-list"})
+            EXPECT_EQ(Say("bob", line), 0) << line;
+    }
+    EXPECT_TRUE(host.Executed.empty());
+    EXPECT_EQ(Queued(), 0u);
+    EXPECT_EQ(Say("bob", "!movies film.avi"), 1);
+}
+
 TEST_F(DispatchTest, AFileInAnotherListWithTheSameTriggerIsFoundWithoutANotFoundNotice) {
     ThreeLists("!movies");
     EXPECT_EQ(Say("bob", "!movies song.mp3"), 1);

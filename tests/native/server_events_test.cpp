@@ -147,6 +147,27 @@ TEST_F(ServerEventsTest, NetworkRestrictedChannelWithoutANetworkNameShowsTheBoxA
     EXPECT_EQ(platform.Panel.Icons[0], kIconError);
 }
 
+// The box's modal loop goes on handling events: every line from the channel
+// that arrives meanwhile wants the box again.
+TEST_F(ServerEventsTest, TheNoNetworkNameBoxNeverOpensInsideItselfAndShowsAgainOnceClosed) {
+    ChannelConfig* config = NewChannelConfig(state, "#chan");
+    AppendName(config->Networks, "EFnet");
+    NewChannelConfig(state, "#open");
+    Connect(1);
+    int linesWhileOpen = 0;
+    platform.Panel.WhileShown = [&] {
+        if (++linesWhileOpen > 3) return;  // a nesting box would recurse without end
+        Say(1, "#chan", "bob", "hello");
+        Say(1, "#open", "bob", "hello");
+    };
+    Say(1, "#chan", "bob", "hello");
+    EXPECT_EQ(platform.Panel.Messages.size(), 1u);
+    EXPECT_NE(FindServedChannel(state, 1, "#open"), nullptr) << "events meanwhile are handled as usual";
+    Say(1, "#chan", "bob", "later");
+    EXPECT_EQ(platform.Panel.Messages.size(), 2u);
+    EXPECT_EQ(FindServedChannel(state, 1, "#chan"), nullptr);
+}
+
 TEST_F(ServerEventsTest, NetworkRestrictedChannelIsServedOnEveryConnectionOfThatNetwork) {
     ChannelConfig* config = NewChannelConfig(state, "#chan");
     AppendName(config->Networks, "DALnet");
