@@ -191,6 +191,11 @@ TEST_F(VariablesTest, RandomTextIsDrawnForEveryOccurrenceAndRemovedWhenTheHostHa
     missing->Name.Set("Missing");
     missing->FullPathname.Set("C:\\missing.txt");
     state.RandomFiles.PushBack(missing);
+    RandomTextFile* empty = NewRecord<RandomTextFile>();
+    empty->Name.Set("Empty");
+    empty->FullPathname.Set("C:\\empty.txt");
+    state.RandomFiles.PushBack(empty);
+    host.Answer("$read(\"C:\\empty.txt\")", "");
     int drawn = 0;
     auto resolver = host.Resolver;
     host.Resolver = [&drawn, resolver](const std::string& identifier, std::string& value) {
@@ -200,7 +205,8 @@ TEST_F(VariablesTest, RandomTextIsDrawnForEveryOccurrenceAndRemovedWhenTheHostHa
         }
         return resolver(identifier, value);
     };
-    EXPECT_EQ(Expand("$RandomText.Quotes$, $randomtext.quotes$ [$RandomText.Missing$]"), "line 1, line 2 []");
+    EXPECT_EQ(Expand("$RandomText.Quotes$, $randomtext.quotes$ [$RandomText.Missing$|$RandomText.Empty$]"),
+              "line 1, line 2 [|]");
 
     // A text far longer than one HostLink text: cut there, and the host is
     // asked only for lines that can still be seen.
