@@ -193,8 +193,10 @@ TEST_F(DispatchTest, SearchTriggersAreTakenOnlyWhileSearchIsOn) {
     EXPECT_EQ(host.Executed, std::vector<std::string>{"/close -m bob"});
     AppendName(config->SearchTriggers, "!seek");
     EXPECT_EQ(Say("bob", "!seek"), 1);
-    config->MaxFindResult = 0;
-    EXPECT_EQ(Say("bob", "@find words"), 0);
+    for (uint32_t cap : {0u, 0xFFFFFFFFu}) {  // stored signed: -1 is "less than 0" too
+        config->MaxFindResult = cap;
+        EXPECT_EQ(Say("bob", "@find words"), 0) << cap;
+    }
     config->MaxFindResult = 5;
     config->FileSearchEnabled = 0;
     EXPECT_EQ(Say("bob", "@find words"), 0);
