@@ -7,15 +7,11 @@
 #include "hostlink/connections.h"
 #include "hostlink/host_link.h"
 #include "messaging/flood_control.h"
+#include "messaging/plain_words.h"
 #include "messaging/reachability.h"
 
 namespace qvs {
 namespace {
-
-// The host's formatted-print routine writes at most 1023 characters; a longer
-// message is cut there. Names are bounded, so the cut only ever shortens the
-// text.
-constexpr std::size_t kMessageCommandSize = 1024;
 
 struct MessageForm {
     const char* Verb;
@@ -26,33 +22,6 @@ constexpr MessageForm kNotice{"/notice", false};
 constexpr MessageForm kPrivateMessage{"/msg", false};
 constexpr MessageForm kUndernetNotice{"/CNotice", true};
 constexpr MessageForm kUndernetPrivateMessage{"/CPrivMsg", true};
-
-// One message is one IRC line: a line break inside the text would let the
-// rest reach the server as a command of its own.
-void FlattenLineBreaks(char* command) {
-    for (char* c = command; *c; ++c)
-        if (*c == '\r' || *c == '\n') *c = ' ';
-}
-
-// Blanks, tabs, line breaks (which become blanks) and every other control
-// byte may end a word for the host or for whatever reads the line after it.
-bool IsWordBreak(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-// The host splits a command line at a lone '|', and "/scid" evaluates its
-// command once more, reading a word that starts with '$' as an identifier
-// and one that starts with '%' as a variable: a requested name echoed back
-// could make the host run anything. Two bold codes, which show as nothing,
-// in front of such a word keep it plain text.
-std::string AsPlainWords(const char* text) {
-    std::string plain;
-    bool wordStart = true;
-    for (const char* c = text; *c; ++c) {
-        if (wordStart && std::strchr("$%|", *c)) plain += "\x02\x02";
-        plain += *c;
-        wordStart = IsWordBreak(*c);
-    }
-    return plain;
-}
 
 std::string FormatMessage(const MessageForm& form, uint32_t connectionId, const char* nick, const char* channel,
                           const char* text) {

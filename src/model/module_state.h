@@ -61,6 +61,10 @@ struct ModuleState {
     uint32_t SpeedSamples[3] = {};
     uint32_t SpeedSampleSlot = 0;  // the sample the next reading replaces
 
+    // Advertisement timers of the served channels, newest first.
+    List<GroupActivation> GroupActivations;
+    List<AdTimer> AdTimers;
+
     // Restored queues started one at a time by the drip timer, newest first.
     List<RestorationNode> PendingRestoration;
     TimerId RestorationTimer = 0;

@@ -32,4 +32,33 @@ void SelectList(ChannelConfig* config, FileList* list, uint32_t accessMode) {
     config->FileListLinks.PushBack(selection);
 }
 
+AdGroup* AddAdGroup(ModuleState& state, const char* name, const char* text, uint32_t startAfter) {
+    auto* group = NewRecord<AdGroup>();
+    auto* ad = NewRecord<Advertisement>();
+    group->AdsGroupName.Set(name);
+    ad->AdsName.Set(name);
+    ad->AdsText.Set(text);
+    ad->StartAfter = startAfter;
+    group->Ads.PushBack(ad);
+    state.AdGroups.PushBack(group);
+    return group;
+}
+
+// Linked both ways, as loading channel.dat links them.
+void SelectAdGroup(ChannelConfig* config, AdGroup* group, const AdDisplay& display) {
+    auto* selection = NewRecord<AdGroupSelection>();
+    auto* link = NewRecord<AdChannelLink>();
+    selection->Group = group;
+    selection->DisplayWhen = display.DisplayWhen;
+    selection->DisplayMethod = display.DisplayMethod;
+    selection->RunAfter = display.RunAfter;
+    selection->Trigger.Set(display.Trigger);
+    selection->Enable = 1;
+    selection->Link = link;
+    link->Selection = selection;
+    link->Config = config;
+    group->Channels.PushBack(link);
+    config->AdGroupLinks.PushBack(selection);
+}
+
 }  // namespace qvs::fixtures

@@ -6,6 +6,10 @@
 //   FIXTURES/served/  channel.dat: one channel, #files, as the user adds it.
 //   FIXTURES/files/   channel.dat, list.dat and the list files of a module
 //                     that serves files from C:\qvs-served\ (see below).
+//   FIXTURES/answers/ the files set with advertisement.dat: Files has a
+//                     description and five files, and #files shows the
+//                     advertisement Welcome once a second after serving
+//                     starts and, by notice, to a nick who types !ads.
 //   SERVED/           the served files: the folder that Wine shows as
 //                     C:\qvs-served\ (scripts/fixtures.sh passes it).
 //
@@ -82,10 +86,24 @@ bool BuildFilesSet(ModuleState& state, const std::string& folder) {
     return WriteListFile(folder, files, kListedFiles) && WriteListFile(folder, privateList, kPrivateFiles);
 }
 
+constexpr char kWelcomeText[] =
+    "\x02[QVS]\x02 Hello $UserNick.Nick$, type $Files.Trigger$ for the list of $Files.FileCount$ files";
+
+bool BuildAnswersSet(ModuleState& state, const std::string& folder) {
+    if (!BuildFilesSet(state, folder)) return false;
+    FileList* files = state.FileLists.Head;
+    files->Description.Set("Sample files");
+    files->NumberOfFiles = static_cast<uint32_t>(kListedFiles.size());
+    AdGroup* welcome = AddAdGroup(state, "Welcome", kWelcomeText, 1);
+    SelectAdGroup(state.ChannelConfigs.Head, welcome, AdDisplay{3, 1, 0, "!ads"});  // #files, added last
+    return true;
+}
+
 int WriteAll(const std::string& fixtures, const std::string& served) {
     mkdir(fixtures.c_str(), 0755);
     mkdir(served.c_str(), 0755);
     bool written = WriteSet(fixtures + "/served", BuildServedSet) && WriteSet(fixtures + "/files", BuildFilesSet) &&
+                   WriteSet(fixtures + "/answers", BuildAnswersSet) &&
                    WriteServedFiles(served, kListedFiles) && WriteServedFiles(served, kPrivateFiles);
     if (!written) std::fprintf(stderr, "sample_configuration: could not write every fixture\n");
     return written ? 0 : 1;

@@ -50,6 +50,7 @@ const Runner::Verb Runner::kVerbs[] = {
     {"set-deadline", 1, 1, &Runner::SetDeadline, "set-deadline <milliseconds>"},
     {"wait-idle", 0, 0, &Runner::WaitIdleStep, "wait-idle"},
     {"expect-command", 1, kRest, &Runner::ExpectCommand, "expect-command <command, * at the end for a prefix>"},
+    {"await-command", 1, kRest, &Runner::AwaitCommand, "await-command <command, * at the end for a prefix>"},
     {"expect-no-command", 1, kRest, &Runner::ExpectNoCommand, "expect-no-command <command, * at the end for a prefix>"},
     {"expect-no-more-commands", 0, 0, &Runner::ExpectNoMoreCommands, "expect-no-more-commands"},
     {"expect-evaluated", 1, kRest, &Runner::ExpectEvaluated, "expect-evaluated <identifier, * at the end for a prefix>"},

@@ -61,6 +61,7 @@ private:
     Outcome SetDeadline(const Step& step);
     Outcome WaitIdleStep(const Step& step);
     Outcome ExpectCommand(const Step& step);
+    Outcome AwaitCommand(const Step& step);
     Outcome ExpectNoCommand(const Step& step);
     Outcome ExpectNoMoreCommands(const Step& step);
     Outcome ExpectEvaluated(const Step& step);
