@@ -9,7 +9,7 @@
 #include "panel/panel_resource.h"
 #include "panel/system_menu.h"
 #include "panel/tab_pages.h"
-#include "win32/shell.h"
+#include "app/shell.h"
 
 namespace qvs {
 namespace {

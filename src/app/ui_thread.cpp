@@ -1,10 +1,10 @@
-#include "win32/ui_thread.h"
+#include "app/ui_thread.h"
 
 #include <commctrl.h>
 
 #include "panel/panel_window.h"
 #include "win32/sent_message_wait.h"
-#include "win32/shell.h"
+#include "app/shell.h"
 
 namespace qvs {
 namespace {

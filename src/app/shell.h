@@ -17,7 +17,7 @@
 #include "win32/shared_area.h"
 #include "win32/system_clock.h"
 #include "win32/thread_timers.h"
-#include "win32/ui_thread.h"
+#include "app/ui_thread.h"
 #include "win32/win32_files.h"
 
 namespace qvs {

@@ -1,4 +1,4 @@
-#include "win32/lifetime.h"
+#include "app/lifetime.h"
 
 #include <string>
 
@@ -8,7 +8,7 @@
 #include "panel/panel_window.h"
 #include "persistence/configuration.h"
 #include "win32/private_heap.h"
-#include "win32/shell.h"
+#include "app/shell.h"
 
 namespace qvs {
 namespace {
