@@ -2,13 +2,13 @@
 
 #include <string>
 
+#include "app/shell.h"
 #include "host/config_folder.h"
 #include "host/shutdown.h"
 #include "host/unload.h"
 #include "panel/panel_window.h"
 #include "persistence/configuration.h"
 #include "win32/private_heap.h"
-#include "app/shell.h"
 
 namespace qvs {
 namespace {
