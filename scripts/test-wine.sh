@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The Windows build under Wine: the structured-storage and configuration
-# cross-checks and every hostsim scenario of tests/wine/scenarios, each with
-# a fresh copy of the module in a folder of its own and a time limit. The
-# scenarios run from a scratch copy beside freshly written fixtures
-# (scripts/fixtures.sh). Ends with "N passed, M failed" and fails when
-# anything failed.
+# cross-checks, the dialog framework check and every hostsim scenario of
+# tests/wine/scenarios, each with a fresh copy of the module in a folder of
+# its own and a time limit. The scenarios run from a scratch copy beside
+# freshly written fixtures (scripts/fixtures.sh). Ends with "N passed,
+# M failed" and fails when anything failed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 # Crashes end the program at once instead of waiting in the debugger.
@@ -27,7 +27,7 @@ fi
 build=${QVS_WINE_BUILD:-build/$preset}
 if [ -z "${QVS_WINE_BUILD:-}" ]; then
   cmake --preset "$preset" >/dev/null || exit 1
-  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim storage_crosscheck config_crosscheck || exit 1
+  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim storage_crosscheck config_crosscheck dialog_check || exit 1
 fi
 
 # A server left from another display would keep our windows from appearing.
@@ -46,7 +46,7 @@ report() {  # name, status, log
   fi
 }
 
-for check in storage_crosscheck config_crosscheck; do
+for check in storage_crosscheck config_crosscheck dialog_check; do
   mkdir -p "$scratch/$check"
   timeout 120 "$loader" "$build/$check.exe" "$(windows_path "$scratch/$check")" >"$scratch/$check.log" 2>&1
   report "$check" $? "$scratch/$check.log"

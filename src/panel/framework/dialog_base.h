@@ -7,8 +7,6 @@
 #pragma once
 #include "win32/windows_api.h"
 
-#include <commctrl.h>
-
 namespace qvs {
 
 // The platform's own answer for a dialog that could not be made; also the

@@ -4,6 +4,8 @@
 #pragma once
 #include "panel/framework/dialog_base.h"
 
+#include <commctrl.h>
+
 namespace qvs {
 
 struct TabPage {
