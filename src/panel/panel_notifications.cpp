@@ -1,7 +1,7 @@
 #include "panel/panel_notifications.h"
 
 #include "model/module_state.h"
-#include "panel/panel_resource.h"
+#include "panel/panel_window_resource.h"
 
 namespace qvs {
 

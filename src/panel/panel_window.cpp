@@ -4,7 +4,7 @@
 #include "host/server_events.h"
 #include "host/unload.h"
 #include "panel/channel_combo.h"
-#include "panel/panel_resource.h"
+#include "panel/panel_window_resource.h"
 #include "panel/system_menu.h"
 
 namespace qvs {

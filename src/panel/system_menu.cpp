@@ -1,8 +1,8 @@
 #include "panel/system_menu.h"
 
 #include "panel/about_dialog.h"
-#include "panel/panel_resource.h"
 #include "panel/panel_state.h"
+#include "panel/panel_window_resource.h"
 
 namespace qvs {
 

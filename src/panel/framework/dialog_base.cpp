@@ -42,7 +42,7 @@ INT_PTR DialogBase::Guarded(UINT message, WPARAM first, LPARAM second) {
 
 // The messages before WM_INITDIALOG (creation, font) need no handler.
 INT_PTR CALLBACK DialogBase::Proc(HWND window, UINT message, WPARAM first, LPARAM second) {
-    if (message == WM_INITDIALOG) {
+    if (message == WM_INITDIALOG && second) {
         SetWindowLongPtrA(window, GWLP_USERDATA, second);
         reinterpret_cast<DialogBase*>(second)->window_ = window;
     }
