@@ -15,10 +15,16 @@ find_package(GTest REQUIRED)
 find_package(Threads REQUIRED)
 enable_testing()
 
+# The event relay's portable core, a library of its own: the relay DLL holds
+# it and nothing else of the module.
+file(GLOB QVS_RELAY_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/relay/*.cpp)
+add_library(qvsrelaycore STATIC ${QVS_RELAY_SOURCES})
+target_include_directories(qvsrelaycore PUBLIC ${CMAKE_SOURCE_DIR}/src)
+
 file(GLOB_RECURSE QVS_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(qvs_tests ${QVS_TEST_SOURCES})
 target_include_directories(qvs_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
-target_link_libraries(qvs_tests PRIVATE qvsfake GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
+target_link_libraries(qvs_tests PRIVATE qvsfake qvsrelaycore GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
 # The simulated host's portable parts (model, scenario reader, send commands,
 # stored numbers, what users read):
 # the Wine scenarios are only as good as they are.
@@ -67,4 +73,11 @@ endif()
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/fuzz/CMakeLists.txt)
   add_subdirectory(fuzz)
+endif()
+
+# The companion script cannot run here; its lint and the lint's own check
+# against planted faults run with the suite.
+if(QVS_PYTHON3)
+  add_test(NAME companion_script_lint COMMAND ${QVS_PYTHON3} ${CMAKE_SOURCE_DIR}/scripts/lint-script.py)
+  add_test(NAME companion_script_lint_faults COMMAND ${QVS_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/tools/lint_script_test.py)
 endif()

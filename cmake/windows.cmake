@@ -14,6 +14,19 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   target_link_options(qvs PRIVATE -Wl,--enable-stdcall-fixup)
 endif()
 
+# The event relay: a second DLL beside qvs.dll that the companion script
+# calls with each IRC event. It holds its own portable core and the wire
+# header, nothing else of the module.
+file(GLOB QVS_RELAY_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/relay/*.cpp ${CMAKE_SOURCE_DIR}/src/relay_win32/*.cpp)
+add_library(qvsrelay SHARED ${QVS_RELAY_SOURCES} ${CMAKE_SOURCE_DIR}/src/relay_win32/qvsrelay.def)
+set_target_properties(qvsrelay PROPERTIES PREFIX "" OUTPUT_NAME qvsrelay RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+target_include_directories(qvsrelay PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(qvsrelay PRIVATE user32 kernel32)
+target_link_options(qvsrelay PRIVATE -Wl,--kill-at)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  target_link_options(qvsrelay PRIVATE -Wl,--enable-stdcall-fixup)
+endif()
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/hostsim/CMakeLists.txt)
   add_subdirectory(tools/hostsim)
 endif()

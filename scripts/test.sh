@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Every test: the native suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a bounded fuzz pass over the compound-file
+# Every test: the companion script's lint, the native suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzz pass over the compound-file
 # reader, the shipped 32-bit module's headers and exports, and the Windows
 # build of the module exercised under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+
+python3 scripts/lint-script.py
 
 jobs=$(nproc)
 cmake --preset native-asan >/dev/null

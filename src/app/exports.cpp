@@ -2,7 +2,7 @@
 // and _ListGen follow the host's DLL convention; none lets an exception out.
 #include "app/lifetime.h"
 #include "app/shell.h"
-#include "host/exported_values.h"
+#include "hostlink/exported_values.h"
 
 namespace {
 

@@ -88,12 +88,19 @@ Runner::Runner(const std::string& modulePath, const std::string& scenarioPath) {
     host_.Report = [this](const std::string& line) { transcript_.Note(line); };
 }
 
+void Runner::UseRelay(const std::string& relayPath, RelayHost host) {
+    relayPath_ = relayPath;
+    relayHost_ = host;
+}
+
 bool Runner::Run(const std::vector<Step>& steps) {
     std::string error;
-    if (!host_.Create(error)) {
+    bool relayed = !relayPath_.empty();
+    if (!host_.Create(error) || (relayed && !relayDll_.Load(relayPath_, relayHost_, host_.Handle(), error))) {
         transcript_.Fail(error);
         return transcript_.Finish();
     }
+    if (relayed) relay_.UseRelay(&relayDll_);
     for (const Step& step : steps) {
         if (step.Comment) {
             transcript_.Comment(step.Text);

@@ -21,6 +21,8 @@ struct Outcome {
 class Runner {
 public:
     Runner(const std::string& modulePath, const std::string& scenarioPath);
+    // Every event then goes through the real relay DLL, called as that host calls it.
+    void UseRelay(const std::string& relayPath, RelayHost host);
     // True when every step passed.
     bool Run(const std::vector<Step>& steps);
 
@@ -101,6 +103,9 @@ private:
     HostWindow host_{model_};
     ModuleUnderTest module_;
     EventRelay relay_;
+    RelayDll relayDll_;
+    std::string relayPath_;
+    RelayHost relayHost_ = RelayHost::Old;
     Transcript transcript_;
     DWORD deadlineMs_ = 5000;
     std::size_t commandCursor_ = 0;

@@ -1,4 +1,4 @@
-#include "host/periodic.h"
+#include "intake/periodic.h"
 
 #include "sending/hold_expiry.h"
 #include "sending/speed_sample.h"
