@@ -3,9 +3,9 @@
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 file(GLOB_RECURSE QVS_WIN32_SOURCES CONFIGURE_DEPENDS
-     ${CMAKE_SOURCE_DIR}/src/win32/*.cpp ${CMAKE_SOURCE_DIR}/src/panel/*.cpp)
+     ${CMAKE_SOURCE_DIR}/src/win32/*.cpp ${CMAKE_SOURCE_DIR}/src/panel/*.cpp ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
 file(GLOB_RECURSE QVS_WIN32_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/panel/*.rc)
-add_library(qvs SHARED ${QVS_WIN32_SOURCES} ${QVS_WIN32_RESOURCES} ${CMAKE_SOURCE_DIR}/src/win32/qvs.def)
+add_library(qvs SHARED ${QVS_WIN32_SOURCES} ${QVS_WIN32_RESOURCES} ${CMAKE_SOURCE_DIR}/src/app/qvs.def)
 set_target_properties(qvs PROPERTIES PREFIX "" OUTPUT_NAME qvs RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(qvs PRIVATE qvscore ole32 uuid comctl32 comdlg32 shell32 dbghelp user32 gdi32 kernel32)
 target_link_options(qvs PRIVATE -Wl,--kill-at)

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The Windows build under Wine: the structured-storage and configuration
-# cross-checks, the event relay's check against a stand-in of the module,
-# and every hostsim scenario of tests/wine/scenarios, each with a fresh copy
-# of the module in a folder of its own and a time limit, played once with
-# hostsim posting the events itself and once each through the real relay
-# DLL as an old (6.31) and a new (7.64) host calls it. The
-# scenarios run from a scratch copy beside freshly written fixtures
+# cross-checks, the dialog framework check, the event relay's check against
+# a stand-in of the module, and every hostsim scenario of tests/wine/scenarios,
+# each with a fresh copy of the module in a folder of its own and a time
+# limit, played once with hostsim posting the events itself and once each
+# through the real relay DLL as an old (6.31) and a new (7.64) host calls it.
+# The scenarios run from a scratch copy beside freshly written fixtures
 # (scripts/fixtures.sh). Ends with "N passed, M failed" and fails when
 # anything failed.
 set -uo pipefail
@@ -30,7 +30,7 @@ fi
 build=${QVS_WINE_BUILD:-build/$preset}
 if [ -z "${QVS_WINE_BUILD:-}" ]; then
   cmake --preset "$preset" >/dev/null || exit 1
-  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs qvsrelay hostsim storage_crosscheck config_crosscheck relay_check module_standin || exit 1
+  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check relay_check module_standin || exit 1
 fi
 
 # A server left from another display would keep our windows from appearing.
@@ -49,7 +49,7 @@ report() {  # name, status, log
   fi
 }
 
-for check in storage_crosscheck config_crosscheck; do
+for check in storage_crosscheck config_crosscheck dialog_check; do
   mkdir -p "$scratch/$check"
   timeout 120 "$loader" "$build/$check.exe" "$(windows_path "$scratch/$check")" >"$scratch/$check.log" 2>&1
   report "$check" $? "$scratch/$check.log"

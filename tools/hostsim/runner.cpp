@@ -58,6 +58,7 @@ const Runner::Verb Runner::kVerbs[] = {
     {"expect-panel", 1, 1, &Runner::ExpectPanel, "expect-panel visible|hidden|none"},
     {"expect-panel-caption", 1, kRest, &Runner::ExpectPanelCaption, "expect-panel-caption <text>"},
     {"expect-panel-tabs", 1, kRest, &Runner::ExpectPanelTabs, "expect-panel-tabs <tab> ..."},
+    {"expect-page-tabs", 2, kRest, &Runner::ExpectPageTabs, "expect-page-tabs <main tab> <tab> | <tab> ..."},
     {"expect-panel-at", 2, 2, &Runner::ExpectPanelAt, "expect-panel-at <x> <y>"},
     {"expect-panel-initial-size", 0, 0, &Runner::ExpectPanelInitialSize, "expect-panel-initial-size"},
     {"move-panel", 4, 4, &Runner::MovePanel, "move-panel <x> <y> <width> <height>"},

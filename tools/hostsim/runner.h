@@ -69,6 +69,7 @@ private:
     Outcome ExpectPanel(const Step& step);
     Outcome ExpectPanelCaption(const Step& step);
     Outcome ExpectPanelTabs(const Step& step);
+    Outcome ExpectPageTabs(const Step& step);
     Outcome ExpectPanelAt(const Step& step);
     Outcome ExpectPanelInitialSize(const Step& step);
     Outcome MovePanel(const Step& step);

@@ -1,4 +1,4 @@
-#include "win32/lifetime.h"
+#include "app/lifetime.h"
 
 // Thread notifications need nothing; attach and detach always report
 // success: a module that failed to set up part of itself stays harmless.

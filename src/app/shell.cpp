@@ -1,4 +1,4 @@
-#include "win32/shell.h"
+#include "app/shell.h"
 
 namespace qvs {
 

@@ -1,14 +1,14 @@
-#include "win32/lifetime.h"
+#include "app/lifetime.h"
 
 #include <string>
 
+#include "app/shell.h"
 #include "hostlink/config_folder.h"
 #include "intake/shutdown.h"
 #include "intake/unload.h"
 #include "panel/panel_window.h"
 #include "persistence/configuration.h"
 #include "win32/private_heap.h"
-#include "win32/shell.h"
 
 namespace qvs {
 namespace {

@@ -1,8 +1,8 @@
 // The functions the host and the companion modules call. InitDLL, ShowPanel
 // and _ListGen follow the host's DLL convention; none lets an exception out.
+#include "app/lifetime.h"
+#include "app/shell.h"
 #include "hostlink/exported_values.h"
-#include "win32/lifetime.h"
-#include "win32/shell.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "model/module_state.h"
 #include "panel/panel_notifications.h"
 #include "panel/panel_state.h"
+#include "panel/panel_window.h"
 #include "win32/debug_module.h"
 #include "win32/flood_window_port.h"
 #include "win32/global_event_memory.h"
@@ -17,7 +18,7 @@
 #include "win32/shared_area.h"
 #include "win32/system_clock.h"
 #include "win32/thread_timers.h"
-#include "win32/ui_thread.h"
+#include "app/ui_thread.h"
 #include "win32/win32_files.h"
 
 namespace qvs {
@@ -55,6 +56,7 @@ struct Shell {
     Win32Files Files;
     OleStorage Storage;
     PanelNotifications Notifications{Panel};
+    PanelWindow PanelDialog{{Instance, HostWindow, State, PanelUi, Panel, UnloadPrepared}};
     GlobalEventMemory EventMemory;
 };
 

@@ -1,10 +1,10 @@
-#include "win32/ui_thread.h"
+#include "app/ui_thread.h"
 
 #include <commctrl.h>
 
+#include "app/shell.h"
 #include "panel/panel_window.h"
 #include "win32/sent_message_wait.h"
-#include "win32/shell.h"
 
 namespace qvs {
 namespace {
@@ -54,7 +54,7 @@ void FinishThread(Shell& shell) {
 
 void RunUi(Shell& shell, HANDLE started) {
     PrepareThread(shell);
-    HWND panel = OpenPanel(shell);
+    HWND panel = shell.PanelDialog.Open();
     SetEvent(started);  // the request is gone from here on
     if (panel) RunMessageLoop(shell);
     FinishThread(shell);
