@@ -12,6 +12,7 @@
 #include "model/memory.h"
 #include "requests/folded_pattern.h"
 #include "requests/listed_file.h"
+#include "support/scratch_folder.h"
 
 namespace qvs {
 namespace {
@@ -29,7 +30,7 @@ std::string FileName(int number) {
 // The list file lives in a folder of its own under /tmp for the whole run.
 class MillionLineList {
 public:
-    MillionLineList() : folder_(MakeFolder()), platform_(folder_ + "/") {
+    MillionLineList() : platform_(scratch_.Path() + "/") {
         list_ = NewRecord<FileList>();
         list_->TrueListName.Set("Music-20260307");
         list_->FileTrigger.Set("!music");
@@ -38,23 +39,13 @@ public:
         platform_.State.FileLists.PushBack(list_);
         Write();
     }
-    ~MillionLineList() {
-        std::string command = "rm -rf '" + folder_ + "'";
-        if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", folder_.c_str());
-    }
-
     ModuleState& State() { return platform_.State; }
     const FileList* List() const { return list_; }
-    std::string Path() const { return folder_ + "/Music-20260307.txt"; }
+    std::string Path() const { return scratch_.File("Music-20260307.txt"); }
     // What the module looks for: trigger, blank, name, size column.
     std::string Pattern(const std::string& name) const { return "!music " + name + "     -"; }
 
 private:
-    static std::string MakeFolder() {
-        char pattern[] = "/tmp/qvs-bench-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        return made ? made : "/tmp";
-    }
     void Write() {
         std::ofstream file(Path(), std::ios::binary);
         file << "Music list\r\n\r\n";
@@ -65,7 +56,7 @@ private:
         }
     }
 
-    std::string folder_;
+    ScratchFolder scratch_;
     FakePlatform platform_;
     FileList* list_ = nullptr;
 };

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Every test: the native suite under AddressSanitizer and
+# Every test: the include check of the source floors (and a test of the
+# check), the native suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a bounded fuzz pass over the compound-file
 # reader, the shipped 32-bit module's headers and exports, and the Windows
 # build of the module exercised under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+
+python3 scripts/check-layers.py
+python3 scripts/check_layers_test.py
 
 jobs=$(nproc)
 cmake --preset native-asan >/dev/null

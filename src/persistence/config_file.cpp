@@ -4,6 +4,9 @@
 #include <cstring>
 #include <vector>
 
+#include "ports/panel_port.h"
+#include "ports/file_port.h"
+
 namespace qvs {
 namespace {
 

@@ -19,6 +19,7 @@
 #include "win32/thread_timers.h"
 #include "win32/ui_thread.h"
 #include "win32/win32_files.h"
+#include "win32/win32_worker.h"
 
 namespace qvs {
 
@@ -38,10 +39,6 @@ struct Shell {
     std::atomic<HWND> Panel{nullptr};
     UiThread Ui;
     PanelState PanelUi;  // the UI thread's own
-    // Taken by list generations, one at a time; kept from the first UI
-    // thread start to unload, like the HostLink lock.
-    CRITICAL_SECTION ListGenerationLock{};
-    bool ListGenerationLockReady = false;
 
     // The UI thread saved the configuration on the unload request.
     std::atomic<bool> UnloadPrepared{false};
@@ -56,6 +53,9 @@ struct Shell {
     OleStorage Storage;
     PanelNotifications Notifications{Panel};
     GlobalEventMemory EventMemory;
+    // List generation threads and their lock; the lock is kept from the
+    // first UI thread start to unload, like the HostLink lock.
+    Win32Worker Worker;
 };
 
 Shell& TheShell();

@@ -18,18 +18,4 @@ FileList* AddFileList(ModuleState& state, const ListSettings& settings) {
     return list;
 }
 
-// The channel joins the list's channels and the list the channel's lists,
-// both at the end, as loading channel.dat links them.
-void SelectList(ChannelConfig* config, FileList* list, uint32_t accessMode) {
-    auto* selection = NewRecord<ListSelection>();
-    auto* link = NewRecord<ListChannelLink>();
-    selection->List = list;
-    selection->AccessMode = accessMode;
-    selection->Link = link;
-    link->Selection = selection;
-    link->Config = config;
-    list->Channels.PushBack(link);
-    config->FileListLinks.PushBack(selection);
-}
-
 }  // namespace qvs::fixtures

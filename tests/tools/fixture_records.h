@@ -18,6 +18,5 @@ struct ListSettings {
 };
 
 FileList* AddFileList(ModuleState& state, const ListSettings& settings);
-void SelectList(ChannelConfig* config, FileList* list, uint32_t accessMode);
 
 }  // namespace qvs::fixtures
