@@ -8,6 +8,7 @@
 #include "million_line_list.h"
 #include "requests/folded_pattern.h"
 #include "requests/listed_file.h"
+#include "support/scratch_folder.h"
 
 namespace qvs {
 namespace {

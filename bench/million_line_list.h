@@ -1,14 +1,14 @@
-// A list file of one million files (about 60 MB) in a folder of its own
-// under /tmp, written once per benchmark run: what the lookups and the
+// A list file of one million files (about 60 MB) in a scratch folder of its
+// own, written once per benchmark run: what the lookups and the
 // search scan, and what grep is run on beside them.
 #pragma once
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
 #include "fake/fake_platform.h"
 #include "model/memory.h"
+#include "support/scratch_folder.h"
 
 namespace qvs {
 
@@ -22,7 +22,7 @@ inline std::string MillionListFileName(int number) {
 
 class MillionLineList {
 public:
-    MillionLineList() : folder_(MakeFolder()), platform_(folder_ + "/") {
+    MillionLineList() : platform_(scratch_.Path() + "/") {
         list_ = NewRecord<FileList>();
         list_->ListName.Set("Music");
         list_->ListTrigger.Set("@music");
@@ -33,17 +33,13 @@ public:
         platform_.State.FileLists.PushBack(list_);
         Write();
     }
-    ~MillionLineList() {
-        std::string command = "rm -rf '" + folder_ + "'";
-        if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", folder_.c_str());
-    }
     MillionLineList(const MillionLineList&) = delete;
     MillionLineList& operator=(const MillionLineList&) = delete;
 
     FakePlatform& Platform() { return platform_; }
     ModuleState& State() { return platform_.State; }
     FileList* List() const { return list_; }
-    std::string Path() const { return folder_ + "/Music-20260307.txt"; }
+    std::string Path() const { return scratch_.File("Music-20260307.txt"); }
 
     // The one list file of a run.
     static MillionLineList& Shared() {
@@ -54,11 +50,6 @@ public:
 private:
     static constexpr int kFilesPerFolder = 1000;
 
-    static std::string MakeFolder() {
-        char pattern[] = "/tmp/qvs-bench-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        return made ? made : "/tmp";
-    }
     void Write() {
         std::ofstream file(Path(), std::ios::binary);
         file << "Music list\r\n\r\n";
@@ -69,7 +60,7 @@ private:
         }
     }
 
-    std::string folder_;
+    ScratchFolder scratch_;
     FakePlatform platform_;
     FileList* list_ = nullptr;
 };

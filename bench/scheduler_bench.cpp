@@ -15,6 +15,8 @@
 #include "requests/new_entry.h"
 #include "sending/scheduler.h"
 #include "sending/send_slots.h"
+#include "sending/waiting_entries.h"
+#include "support/scratch_folder.h"
 
 namespace qvs {
 namespace {
@@ -36,7 +38,7 @@ std::string Path(long number) {
 // present, verbose answers on, two Regular slots.
 class LongQueue {
 public:
-    LongQueue() : folder_(MakeFolder()), platform_(folder_ + "/") {
+    LongQueue() : platform_(scratch_.Path() + "/") {
         ModuleState& state = platform_.State;
         platform_.Host.Answer("$scid(1).$me", "Server");
         platform_.Host.Resolver = [](const std::string& identifier, std::string& value) {
@@ -54,11 +56,6 @@ public:
         RunScheduler(state, channel_);
         RunScheduler(state, channel_);
     }
-    ~LongQueue() {
-        std::string command = "rm -rf '" + folder_ + "'";
-        if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", folder_.c_str());
-    }
-
     ModuleState& State() { return platform_.State; }
     ServedChannel* Channel() { return channel_; }
 
@@ -95,13 +92,7 @@ public:
     }
 
 private:
-    static std::string MakeFolder() {
-        char pattern[] = "/tmp/qvs-bench-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        return made ? made : "/tmp";
-    }
-
-    std::string folder_;
+    ScratchFolder scratch_;
     FakePlatform platform_;
     ServedChannel* channel_ = nullptr;
     char channelName_[8] = "#movies";

@@ -23,7 +23,7 @@ target_include_directories(qvsrelaycore PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
 file(GLOB_RECURSE QVS_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(qvs_tests ${QVS_TEST_SOURCES})
-target_include_directories(qvs_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
+target_include_directories(qvs_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/native ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(qvs_tests PRIVATE qvsfake qvsrelaycore GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
 # The simulated host's portable parts (model, scenario reader, send commands,
 # stored numbers, what users read):
@@ -72,6 +72,7 @@ find_package(benchmark QUIET)
 file(GLOB QVS_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 if(benchmark_FOUND AND QVS_BENCH_SOURCES)
   add_executable(qvs_bench ${QVS_BENCH_SOURCES})
+  target_include_directories(qvs_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(qvs_bench PRIVATE qvsfake benchmark::benchmark Threads::Threads)
 endif()
 

@@ -4,6 +4,7 @@
 
 #include "ads/show_advertisement.h"
 #include "model/memory.h"
+#include "ports/timer_port.h"
 
 namespace qvs {
 namespace {

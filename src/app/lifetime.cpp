@@ -71,8 +71,7 @@ void DetachModule() {
     shell.Area.Release();
     shell.Debug.Release();
     shell.Host.ReleaseLock();
-    if (shell.ListGenerationLockReady) DeleteCriticalSection(&shell.ListGenerationLock);
-    shell.ListGenerationLockReady = false;
+    shell.Worker.Release();
 }
 
 }  // namespace qvs

@@ -3,7 +3,7 @@
 namespace qvs {
 
 Shell::Shell() {
-    Platform& ports = State.Ports;
+    Platform ports;
     ports.Host = &Host;
     ports.Clock = &Clock;
     ports.Timers = &Timers;
@@ -12,6 +12,8 @@ Shell::Shell() {
     ports.Storage = &Storage;
     ports.Panel = &Notifications;
     ports.EventMemory = &EventMemory;
+    ports.Worker = &Worker;
+    ConnectPorts(State, ports);
 }
 
 Shell& TheShell() {

@@ -20,6 +20,7 @@
 #include "win32/thread_timers.h"
 #include "app/ui_thread.h"
 #include "win32/win32_files.h"
+#include "win32/win32_worker.h"
 
 namespace qvs {
 
@@ -39,10 +40,6 @@ struct Shell {
     std::atomic<HWND> Panel{nullptr};
     UiThread Ui;
     PanelState PanelUi;  // the UI thread's own
-    // Taken by list generations, one at a time; kept from the first UI
-    // thread start to unload, like the HostLink lock.
-    CRITICAL_SECTION ListGenerationLock{};
-    bool ListGenerationLockReady = false;
 
     // The UI thread saved the configuration on the unload request.
     std::atomic<bool> UnloadPrepared{false};
@@ -58,6 +55,9 @@ struct Shell {
     PanelNotifications Notifications{Panel};
     PanelWindow PanelDialog{{Instance, HostWindow, State, PanelUi, Panel, UnloadPrepared}};
     GlobalEventMemory EventMemory;
+    // List generation threads and their lock; the lock is kept from the
+    // first UI thread start to unload, like the HostLink lock.
+    Win32Worker Worker;
 };
 
 Shell& TheShell();

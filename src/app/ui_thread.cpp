@@ -17,10 +17,7 @@ struct StartRequest {
 
 void PrepareThread(Shell& shell) {
     shell.Host.CreateLock();
-    if (!shell.ListGenerationLockReady) {
-        InitializeCriticalSection(&shell.ListGenerationLock);
-        shell.ListGenerationLockReady = true;
-    }
+    shell.Worker.Prepare();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     shell.Timers.TakeOver();

@@ -7,6 +7,7 @@
 #include "fake/fake_event_memory.h"
 #include "fake/fake_host.h"
 #include "fake/fake_windows.h"
+#include "fake/fake_worker.h"
 #include "fake/posix_files.h"
 #include "fake/recording_panel.h"
 #include "fake/virtual_time.h"
@@ -30,10 +31,8 @@ public:
     PosixFiles Files;
     RecordingPanel Panel;
     FakeEventMemory EventMemory;
+    FakeWorker Worker;
     std::unique_ptr<StoragePort> Storage;
 };
-
-
-
 
 }  // namespace qvs

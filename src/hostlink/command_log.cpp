@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "ports/clock_port.h"
+#include "ports/file_port.h"
+
 namespace qvs {
 
 std::string FormatDateTime(const DateTime& time) {
@@ -13,14 +16,17 @@ std::string FormatDateTime(const DateTime& time) {
     return text;
 }
 
-void LogPlainLine(ModuleState& state, const std::string& line) {
+void LogPlainLine(HostLink& link, const std::string& line) {
     std::string record = line + "\r\n";
     // A log that cannot be written only loses the line.
-    state.Ports.Files->AppendToFile(state.ConfigFolder + kCommandLogName, record.data(), record.size());
+    link.Files->AppendToFile(link.LogPath, record.data(), record.size());
 }
 
-void LogCommand(ModuleState& state, const char* text) {
-    LogPlainLine(state, FormatDateTime(state.Ports.Clock->LocalNow()) + " " + text);
+void LogCommand(HostLink& link, const char* text) {
+    LogPlainLine(link, FormatDateTime(link.Clock->LocalNow()) + " " + text);
 }
+
+void LogPlainLine(ModuleState& state, const std::string& line) { LogPlainLine(state.Link, line); }
+void LogCommand(ModuleState& state, const char* text) { LogCommand(state.Link, text); }
 
 }  // namespace qvs

@@ -12,8 +12,12 @@ constexpr char kCommandLogName[] = "qvs.log";
 // The local date and time "%02lu-%02lu-%04lu  %02lu:%02lu:%02lu".
 std::string FormatDateTime(const DateTime& time);
 // A time-stamped line: date, time, one space, the text, CR LF.
-void LogCommand(ModuleState& state, const char* text);
+void LogCommand(HostLink& link, const char* text);
 // A line as it stands, CR LF appended, no time stamp.
+void LogPlainLine(HostLink& link, const std::string& line);
+
+// The same through the module state's host link.
+void LogCommand(ModuleState& state, const char* text);
 void LogPlainLine(ModuleState& state, const std::string& line);
 
 }  // namespace qvs

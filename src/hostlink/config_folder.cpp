@@ -1,11 +1,18 @@
 #include "hostlink/config_folder.h"
 
+#include "hostlink/command_log.h"
 #include "model/paths.h"
+#include "ports/file_port.h"
 
 namespace qvs {
 
 std::string ConfigFolderBeside(const std::string& modulePath) {
     return PathFolder(modulePath) + "QVS";
+}
+
+void SetConfigFolder(ModuleState& state, const std::string& folder) {
+    state.ConfigFolder = folder;
+    state.Link.LogPath = folder + kCommandLogName;
 }
 
 void PrepareConfigFolder(ModuleState& state, const std::string& modulePath) {
@@ -18,7 +25,7 @@ void PrepareConfigFolder(ModuleState& state, const std::string& modulePath) {
         files.CreateEmptyFile(folder + "Channel.dat");
         files.CreateEmptyFile(folder + "list.dat");
     }
-    state.ConfigFolder = folder;
+    SetConfigFolder(state, folder);
 }
 
 }  // namespace qvs

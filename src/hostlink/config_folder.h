@@ -11,6 +11,10 @@ namespace qvs {
 // "QVS", without a trailing separator.
 std::string ConfigFolderBeside(const std::string& modulePath);
 
+// The configuration folder, which ends with a separator, and the command
+// log's place in it.
+void SetConfigFolder(ModuleState& state, const std::string& folder);
+
 // Module load: on first load creates the folder with empty "Channel.dat" and
 // "list.dat", so that loading the configuration finds no settings. Sets the
 // state's folder with its trailing backslash; failures are not reported.

@@ -4,6 +4,8 @@
 
 #include "hostlink/host_link.h"
 #include "model/memory.h"
+#include "ports/timer_port.h"
+#include "ports/window_port.h"
 
 namespace qvs {
 namespace {

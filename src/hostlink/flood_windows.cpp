@@ -1,5 +1,7 @@
 #include "hostlink/flood_windows.h"
 
+#include "ports/window_port.h"
+
 namespace qvs {
 
 void ForgetFloodWindows(ModuleState& state) {

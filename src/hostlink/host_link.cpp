@@ -1,97 +1,131 @@
 #include "hostlink/host_link.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
 #include "hostlink/command_log.h"
+#include "ports/host_transport.h"
 
 namespace qvs {
 namespace {
 
-void CopyToSharedView(ModuleState& state) {
-    HostTransport* host = state.Ports.Host;
-    char* view = host->SharedView();
+void CopyToSharedView(HostLink& link) {
+    char* view = link.Transport->SharedView();
     if (!view) return;
-    uint32_t room = host->SharedViewSize();
+    uint32_t room = link.Transport->SharedViewSize();
     if (room == 0) return;
-    std::size_t length = strnlen(state.HostLinkBuffer, kHostLinkBufferSize - 1);
+    std::size_t length = strnlen(link.Buffer, kHostLinkBufferSize - 1);
     if (length >= room) length = room - 1;
-    std::memcpy(view, state.HostLinkBuffer, length);
+    std::memcpy(view, link.Buffer, length);
     view[length] = '\0';
 }
 
-void CopyFromSharedView(ModuleState& state) {
-    HostTransport* host = state.Ports.Host;
-    const char* view = host->SharedView();
-    state.HostLinkBuffer[0] = '\0';
+void CopyFromSharedView(HostLink& link) {
+    const char* view = link.Transport->SharedView();
+    link.Buffer[0] = '\0';
     if (!view) return;
-    std::size_t room = host->SharedViewSize();
+    std::size_t room = link.Transport->SharedViewSize();
     if (room > kHostLinkBufferSize - 1) room = kHostLinkBufferSize - 1;
     std::size_t length = strnlen(view, room);
-    std::memcpy(state.HostLinkBuffer, view, length);
-    state.HostLinkBuffer[length] = '\0';
-}
-
-void VFormatHostLink(ModuleState& state, const char* format, va_list args) {
-    int written = std::vsnprintf(state.HostLinkBuffer, kHostLinkBufferSize, format, args);
-    if (written < 0) state.HostLinkBuffer[0] = '\0';
+    std::memcpy(link.Buffer, view, length);
+    link.Buffer[length] = '\0';
 }
 
 }  // namespace
 
-HostLinkLock::HostLinkLock(ModuleState& state) : host_(state.Ports.Host) { host_->Lock(); }
+HostLinkLock::HostLinkLock(HostLink& link) : host_(link.Transport) { host_->Lock(); }
+HostLinkLock::HostLinkLock(ModuleState& state) : HostLinkLock(state.Link) {}
 HostLinkLock::~HostLinkLock() { host_->Unlock(); }
 
-void ExecuteCommand(ModuleState& state) {
-    if (state.CommandLogging) LogCommand(state, state.HostLinkBuffer);
-    HostLinkLock lock(state);
-    CopyToSharedView(state);
-    state.Ports.Host->SendToHost(kHostExecuteMessage, 5, 0);
+void ExecuteCommand(HostLink& link) {
+    if (link.CommandLogging) LogCommand(link, link.Buffer);
+    HostLinkLock lock(link);
+    CopyToSharedView(link);
+    link.Transport->SendToHost(kHostExecuteMessage, 5, 0);
 }
 
-void PostCommand(ModuleState& state) {
-    HostLinkLock lock(state);
-    CopyToSharedView(state);
-    state.Ports.Host->PostToHost(kHostExecuteMessage, 5, 0);
+void PostCommand(HostLink& link) {
+    HostLinkLock lock(link);
+    CopyToSharedView(link);
+    link.Transport->PostToHost(kHostExecuteMessage, 5, 0);
 }
 
-uint32_t EvaluateIdentifier(ModuleState& state) {
-    HostLinkLock lock(state);
-    CopyToSharedView(state);
-    uint32_t answer = state.Ports.Host->SendToHost(kHostEvaluateMessage, 0, 0);
+uint32_t EvaluateIdentifier(HostLink& link) {
+    HostLinkLock lock(link);
+    CopyToSharedView(link);
+    uint32_t answer = link.Transport->SendToHost(kHostEvaluateMessage, 0, 0);
     if (answer == kHostAnswerSuccess)
-        CopyFromSharedView(state);
+        CopyFromSharedView(link);
     else
-        state.HostLinkBuffer[0] = '\0';
+        link.Buffer[0] = '\0';
     return answer;
 }
+
+void VFormatHostLink(HostLink& link, const char* format, va_list args) {
+    int written = std::vsnprintf(link.Buffer, kHostLinkBufferSize, format, args);
+    if (written < 0) link.Buffer[0] = '\0';
+}
+
+void FormatHostLink(HostLink& link, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    VFormatHostLink(link, format, args);
+    va_end(args);
+}
+
+void VExecute(HostLink& link, const char* format, va_list args) {
+    HostLinkLock lock(link);
+    VFormatHostLink(link, format, args);
+    ExecuteCommand(link);
+}
+
+void Execute(HostLink& link, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    VExecute(link, format, args);
+    va_end(args);
+}
+
+bool VEvaluate(HostLink& link, std::string& result, const char* format, va_list args) {
+    HostLinkLock lock(link);
+    VFormatHostLink(link, format, args);
+    if (EvaluateIdentifier(link) != kHostAnswerSuccess) return false;
+    result = link.Buffer;
+    return true;
+}
+
+bool Evaluate(HostLink& link, std::string& result, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    bool answered = VEvaluate(link, result, format, args);
+    va_end(args);
+    return answered;
+}
+
+void ExecuteCommand(ModuleState& state) { ExecuteCommand(state.Link); }
+void PostCommand(ModuleState& state) { PostCommand(state.Link); }
+uint32_t EvaluateIdentifier(ModuleState& state) { return EvaluateIdentifier(state.Link); }
 
 void FormatHostLink(ModuleState& state, const char* format, ...) {
     va_list args;
     va_start(args, format);
-    VFormatHostLink(state, format, args);
+    VFormatHostLink(state.Link, format, args);
     va_end(args);
 }
 
 void Execute(ModuleState& state, const char* format, ...) {
-    HostLinkLock lock(state);
     va_list args;
     va_start(args, format);
-    VFormatHostLink(state, format, args);
+    VExecute(state.Link, format, args);
     va_end(args);
-    ExecuteCommand(state);
 }
 
 bool Evaluate(ModuleState& state, std::string& result, const char* format, ...) {
-    HostLinkLock lock(state);
     va_list args;
     va_start(args, format);
-    VFormatHostLink(state, format, args);
+    bool answered = VEvaluate(state.Link, result, format, args);
     va_end(args);
-    if (EvaluateIdentifier(state) != kHostAnswerSuccess) return false;
-    result = state.HostLinkBuffer;
-    return true;
+    return answered;
 }
 
 std::string ScidPrefix(uint32_t connectionId) {

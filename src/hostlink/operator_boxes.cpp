@@ -1,5 +1,7 @@
 #include "hostlink/operator_boxes.h"
 
+#include "ports/panel_port.h"
+
 namespace qvs {
 namespace {
 

@@ -1,5 +1,7 @@
 #include "intake/periodic.h"
 
+#include "ports/panel_port.h"
+#include "ports/timer_port.h"
 #include "sending/hold_expiry.h"
 #include "sending/speed_sample.h"
 #include "sending/supervision.h"

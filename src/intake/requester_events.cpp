@@ -1,6 +1,7 @@
 #include "intake/requester_events.h"
 
 #include "hostlink/connections.h"
+#include "ports/panel_port.h"
 #include "sending/hold.h"
 
 namespace qvs {

@@ -12,7 +12,10 @@
 #include "model/memory.h"
 #include "model/queue_ops.h"
 #include "persistence/queue_file.h"
+#include "ports/panel_port.h"
+#include "ports/timer_port.h"
 #include "sending/close_host_send.h"
+#include "sending/waiting_entries.h"
 
 namespace qvs {
 
@@ -151,7 +154,7 @@ ServedChannel* FindServedChannel(ModuleState& state, uint32_t connectionId, cons
 }
 
 ServedChannel* OpenServedChannel(ModuleState& state, uint32_t connectionId, const char* channelName) {
-    if (state.CommandLogging) {
+    if (state.Link.CommandLogging) {
         char line[64];
         std::snprintf(line, sizeof line, "ConnectionID: %lu  ChannelName: ", static_cast<unsigned long>(connectionId));
         LogPlainLine(state, std::string(line) + channelName);

@@ -6,6 +6,7 @@
 #include "intake/requester_events.h"
 #include "intake/served_channels.h"
 #include "persistence/queue_file.h"
+#include "ports/event_memory_port.h"
 #include "requests/dispatch.h"
 #include "sending/completion.h"
 

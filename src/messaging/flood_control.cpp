@@ -7,6 +7,8 @@
 #include "messaging/reachability.h"
 #include "model/elapsed.h"
 #include "model/memory.h"
+#include "ports/clock_port.h"
+#include "ports/timer_port.h"
 
 namespace qvs {
 namespace {

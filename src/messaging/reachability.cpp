@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "hostlink/companion_script.h"
 #include "hostlink/host_link.h"
 #include "hostlink/text_routines.h"
 
@@ -26,12 +27,17 @@ bool IsSafeName(const char* name) {
     return true;
 }
 
-bool SharesChannel(ModuleState& state, uint32_t connectionId, const char* nick) {
-    if (!IsSafeName(nick)) return false;
+SharedChannels AskSharedChannels(ModuleState& state, uint32_t connectionId, const char* nick) {
+    if (!IsSafeName(nick)) return SharedChannels::None;
     std::string value;
-    if (!Evaluate(state, value, "$GetComChan(%lu, %s)", static_cast<unsigned long>(connectionId), nick)) return false;
+    if (!Evaluate(state, value, kGetComChanFormat, static_cast<unsigned long>(connectionId), nick))
+        return SharedChannels::Unknown;
     uint32_t shared = ParseDecimal(value.c_str());
-    return shared != 0 && shared != kInvalidNumber;
+    return shared != 0 && shared != kInvalidNumber ? SharedChannels::Some : SharedChannels::None;
+}
+
+bool SharesChannel(ModuleState& state, uint32_t connectionId, const char* nick) {
+    return AskSharedChannels(state, connectionId, nick) == SharedChannels::Some;
 }
 
 }  // namespace qvs

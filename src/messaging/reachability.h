@@ -19,8 +19,13 @@ constexpr std::size_t kMaxNameLength = 200;
 // a lone '|', at which the host would split the command.
 bool IsSafeName(const char* name);
 
-// "$GetComChan" answers how many channels the nick shares with us; a refused
-// evaluation, 0 or a non-number means the nick is out of reach.
+// "$GetComChan" answers how many channels the nick shares with us: Unknown
+// when the host refuses the evaluation; None for 0, a non-number or a nick
+// that cannot be asked about.
+enum class SharedChannels { Unknown, None, Some };
+SharedChannels AskSharedChannels(ModuleState& state, uint32_t connectionId, const char* nick);
+
+// Reachable only on a plain yes from the host.
 bool SharesChannel(ModuleState& state, uint32_t connectionId, const char* nick);
 
 }  // namespace qvs

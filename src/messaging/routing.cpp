@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "hostlink/companion_script.h"
 #include "hostlink/connections.h"
 #include "hostlink/host_link.h"
 #include "messaging/flood_control.h"
@@ -98,9 +99,9 @@ void SendPlainNotice(ModuleState& state, uint32_t connectionId, const char* nick
 
 uint32_t HasChannelStatus(ModuleState& state, uint32_t connectionId, const char* ownNick, const char* channel) {
     if (!IsSafeName(ownNick) || !IsSafeName(channel)) return 0;
-    StatusAnswer op = AskStatus(state, "$GetOpStatus(%lu ,%s,%s)", connectionId, channel, ownNick);
+    StatusAnswer op = AskStatus(state, kGetOpStatusFormat, connectionId, channel, ownNick);
     if (op != StatusAnswer::Unset) return op == StatusAnswer::Set ? 1 : 0;
-    return AskStatus(state, "$GetVoiceStatus(%lu,%s,%s)", connectionId, channel, ownNick) == StatusAnswer::Set ? 1 : 0;
+    return AskStatus(state, kGetVoiceStatusFormat, connectionId, channel, ownNick) == StatusAnswer::Set ? 1 : 0;
 }
 
 bool FloodIsActive(const NetworkSettings* network) {

@@ -14,6 +14,13 @@ ChannelConfig* NewChannelConfig(ModuleState& state, const char* channelName);
 // its own queues, selections and texts.
 void DeleteChannelConfig(ModuleState& state, ChannelConfig* config);
 
+// The channel selects the list or advertisement group: the selection joins
+// the end of the channel's selections and the channel the end of the
+// record's channels, as loading channel.dat links them. Null (and nothing
+// linked) when no record can be made.
+ListSelection* SelectFileList(ChannelConfig& config, FileList& list);
+AdGroupSelection* SelectAdGroup(ChannelConfig& config, AdGroup& group);
+
 // First ChannelConfig whose channel name equals name, or null.
 ChannelConfig* FindChannelConfig(ModuleState& state, const char* name);
 

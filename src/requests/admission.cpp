@@ -4,6 +4,7 @@
 #include "messaging/routing.h"
 #include "model/queue_ops.h"
 #include "model/queue_words.h"
+#include "ports/panel_port.h"
 
 namespace qvs {
 namespace {

@@ -5,6 +5,7 @@
 #include "hostlink/user_text.h"
 #include "messaging/routing.h"
 #include "model/queue_ops.h"
+#include "ports/file_port.h"
 #include "requests/admission.h"
 #include "requests/listed_file.h"
 #include "requests/new_entry.h"

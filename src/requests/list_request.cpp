@@ -8,6 +8,7 @@
 #include "messaging/routing.h"
 #include "model/paths.h"
 #include "model/queue_ops.h"
+#include "ports/file_port.h"
 #include "requests/admission.h"
 #include "requests/new_entry.h"
 #include "sending/scheduler.h"

@@ -1,5 +1,6 @@
 #include "requests/listed_file.h"
 
+#include "ports/file_port.h"
 #include "requests/file_names.h"
 #include "requests/folded_pattern.h"
 #include "requests/list_file_view.h"

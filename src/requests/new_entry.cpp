@@ -1,6 +1,7 @@
 #include "requests/new_entry.h"
 
 #include "model/memory.h"
+#include "ports/clock_port.h"
 #include "users/group_membership.h"
 
 namespace qvs {

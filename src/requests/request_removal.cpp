@@ -3,6 +3,7 @@
 #include "model/names.h"
 #include "model/paths.h"
 #include "model/queue_ops.h"
+#include "sending/waiting_entries.h"
 
 namespace qvs {
 namespace {

@@ -87,7 +87,7 @@ uint64_t CapOf(const ChannelConfig* config) {
 
 void KeywordSearch(ModuleState& state, ServedChannel* channel, const char* query, const char* nick) {
     if (!query) return;
-    if (state.CommandLogging) LogQuery(state, query);
+    if (state.Link.CommandLogging) LogQuery(state, query);
     ChannelConfig* config = channel->Config;
     Search search{state, channel, query, nick, SplitKeywords(query), CapOf(config)};
     if (!search.Keywords.Key.empty() && search.Cap > 0)

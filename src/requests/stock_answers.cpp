@@ -11,6 +11,7 @@
 #include "model/queue_words.h"
 #include "requests/reply.h"
 #include "stats/top_list.h"
+#include "ports/clock_port.h"
 
 namespace qvs {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "hostlink/companion_script.h"
 #include "hostlink/host_link.h"
 #include "messaging/reachability.h"
 
@@ -13,12 +14,12 @@ void FillUserStatus(ModuleState& state, TextEvent& request) {
     if (!IsSafeName(request.ChannelText)) return;
     auto id = static_cast<unsigned long>(request.ConnectionId);
     std::string answer;
-    if (!Evaluate(state, answer, "$GetOpStatus(%lu ,%s,%s)", id, request.ChannelText, request.Nick)) return;
+    if (!Evaluate(state, answer, kGetOpStatusFormat, id, request.ChannelText, request.Nick)) return;
     if (!answer.empty()) {
         request.UserStatus = kStatusOperator;
         return;
     }
-    if (!Evaluate(state, answer, "$GetVoiceStatus(%lu,%s,%s)", id, request.ChannelText, request.Nick)) return;
+    if (!Evaluate(state, answer, kGetVoiceStatusFormat, id, request.ChannelText, request.Nick)) return;
     request.UserStatus = answer.empty() ? kStatusRegular : kStatusVoiced;
 }
 

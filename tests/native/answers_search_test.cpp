@@ -183,7 +183,7 @@ TEST_F(SearchTest, ALongLineIsCutAndTheSearchGoesOn) {
 }
 
 TEST_F(SearchTest, TheQueryIsLoggedAsOneLine) {
-    state.CommandLogging = true;
+    state.Link.CommandLogging = true;
     Say("bob", "@find star\rtrek");
     std::ifstream log(PosixFiles::Native(ConfigPath("qvs.log")), std::ios::binary);
     std::stringstream text;

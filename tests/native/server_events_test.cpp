@@ -117,7 +117,7 @@ TEST_F(ServerEventsTest, JoinServesOnlyConfiguredChannelsAndCreatesTheConnection
 }
 
 TEST_F(ServerEventsTest, JoinIsLoggedWhileLoggingIsOn) {
-    state.CommandLogging = true;
+    state.Link.CommandLogging = true;
     Join(7, "#x");
     EXPECT_TRUE(platform.Files.FileExists(ConfigPath("qvs.log")));
     MappedFile view;
@@ -389,14 +389,7 @@ TEST_F(ServerEventsTest, RemovingAChannelConfigReleasesEverythingItOwns) {
     ChannelConfig* config = NewChannelConfig(state, "#chan");
     FileList* list = NewRecord<FileList>();
     state.FileLists.PushBack(list);
-    ListSelection* selection = NewRecord<ListSelection>();
-    ListChannelLink* link = NewRecord<ListChannelLink>();
-    selection->List = list;
-    selection->Link = link;
-    link->Selection = selection;
-    link->Config = config;
-    list->Channels.PushBack(link);
-    config->FileListLinks.PushBack(selection);
+    SelectFileList(*config, *list);
     Join(1, "#chan");
     Enqueue(config->Small, FindServedChannel(state, 1, "#chan"), "a", 1);
     RemoveChannelConfig(state, config);

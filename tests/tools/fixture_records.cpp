@@ -18,20 +18,6 @@ FileList* AddFileList(ModuleState& state, const ListSettings& settings) {
     return list;
 }
 
-// The channel joins the list's channels and the list the channel's lists,
-// both at the end, as loading channel.dat links them.
-void SelectList(ChannelConfig* config, FileList* list, uint32_t accessMode) {
-    auto* selection = NewRecord<ListSelection>();
-    auto* link = NewRecord<ListChannelLink>();
-    selection->List = list;
-    selection->AccessMode = accessMode;
-    selection->Link = link;
-    link->Selection = selection;
-    link->Config = config;
-    list->Channels.PushBack(link);
-    config->FileListLinks.PushBack(selection);
-}
-
 AdGroup* AddAdGroup(ModuleState& state, const char* name, const char* text, uint32_t startAfter) {
     auto* group = NewRecord<AdGroup>();
     auto* ad = NewRecord<Advertisement>();
@@ -44,21 +30,13 @@ AdGroup* AddAdGroup(ModuleState& state, const char* name, const char* text, uint
     return group;
 }
 
-// Linked both ways, as loading channel.dat links them.
 void SelectAdGroup(ChannelConfig* config, AdGroup* group, const AdDisplay& display) {
-    auto* selection = NewRecord<AdGroupSelection>();
-    auto* link = NewRecord<AdChannelLink>();
-    selection->Group = group;
+    AdGroupSelection* selection = qvs::SelectAdGroup(*config, *group);
     selection->DisplayWhen = display.DisplayWhen;
     selection->DisplayMethod = display.DisplayMethod;
     selection->RunAfter = display.RunAfter;
     selection->Trigger.Set(display.Trigger);
     selection->Enable = 1;
-    selection->Link = link;
-    link->Selection = selection;
-    link->Config = config;
-    group->Channels.PushBack(link);
-    config->AdGroupLinks.PushBack(selection);
 }
 
 }  // namespace qvs::fixtures

@@ -25,7 +25,6 @@ struct AdDisplay {
 };
 
 FileList* AddFileList(ModuleState& state, const ListSettings& settings);
-void SelectList(ChannelConfig* config, FileList* list, uint32_t accessMode);
 // A group of one advertisement shown once, startAfter seconds after the
 // group's activation.
 AdGroup* AddAdGroup(ModuleState& state, const char* name, const char* text, uint32_t startAfter);

@@ -67,8 +67,8 @@ void ConfigureFilesChannel(ChannelConfig* config, FileList* files, FileList* pri
     config->SQueueSize = 1024;
     config->RegularQueueResend = ResendRule{1, 0, 0, 2};
     config->SQueueResend = ResendRule{1, 0, 1, 1};
-    SelectList(config, files, kBothWindows);
-    SelectList(config, privateList, kQueryWindowOnly);
+    SelectFileList(*config, *files)->AccessMode = kBothWindows;
+    SelectFileList(*config, *privateList)->AccessMode = kQueryWindowOnly;
 }
 
 // New channels go to the head of the list: the last added is stored first.
@@ -78,10 +78,10 @@ bool BuildFilesSet(ModuleState& state, const std::string& folder) {
     ChannelConfig* limited = NewChannelConfig(state, "#limited");
     limited->LimitQueueSize = 1;
     limited->QueueSize = 1;
-    SelectList(limited, files, kBothWindows);
+    SelectFileList(*limited, *files)->AccessMode = kBothWindows;
     ChannelConfig* closed = NewChannelConfig(state, "#closed");
     closed->Serve = 0;
-    SelectList(closed, files, kBothWindows);
+    SelectFileList(*closed, *files)->AccessMode = kBothWindows;
     ConfigureFilesChannel(NewChannelConfig(state, "#files"), files, privateList);
     return WriteListFile(folder, files, kListedFiles) && WriteListFile(folder, privateList, kPrivateFiles);
 }

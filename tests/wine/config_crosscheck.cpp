@@ -19,6 +19,8 @@
 #include "persistence/list_file.h"
 #include "persistence/random_file.h"
 #include "persistence/user_file.h"
+#include "ports/file_port.h"
+#include "ports/panel_port.h"
 #include "check_tally.h"
 #include "win32/ole_storage.h"
 

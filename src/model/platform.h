@@ -1,0 +1,30 @@
+// Every port the core talks through, gathered so one module state carries
+// them all. The model only holds the pointers; code that calls a port
+// includes its interface from ports/.
+#pragma once
+
+namespace qvs {
+
+class HostTransport;
+class ClockPort;
+class TimerPort;
+class WindowPort;
+class FilePort;
+class StoragePort;
+class PanelPort;
+class EventMemoryPort;
+class WorkerPort;
+
+struct Platform {
+    HostTransport* Host = nullptr;
+    ClockPort* Clock = nullptr;
+    TimerPort* Timers = nullptr;
+    WindowPort* Windows = nullptr;
+    FilePort* Files = nullptr;
+    StoragePort* Storage = nullptr;
+    PanelPort* Panel = nullptr;
+    EventMemoryPort* EventMemory = nullptr;
+    WorkerPort* Worker = nullptr;
+};
+
+}  // namespace qvs
