@@ -14,6 +14,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   target_link_options(qvs PRIVATE -Wl,--enable-stdcall-fixup)
 endif()
 
+add_subdirectory(tools/pkzipc)
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/hostsim/CMakeLists.txt)
   add_subdirectory(tools/hostsim)
 endif()
