@@ -19,6 +19,10 @@ FakePlatform::FakePlatform(const std::string& configFolder) {
     ports.EventMemory = &EventMemory;
     Storage = std::make_unique<CompoundFileStorage>();
     ports.Storage = Storage.get();
+    ports.Worker = &Worker;
+    ports.ListBody = &ListBody;
+    ports.Processes = &Processes;
+    ports.WorkerHost = &WorkerHost;
 }
 
 FakePlatform::~FakePlatform() { ReleaseAllRecords(State); }

@@ -7,9 +7,12 @@
 #include "fake/fake_event_memory.h"
 #include "fake/fake_host.h"
 #include "fake/fake_windows.h"
+#include "fake/fake_worker.h"
 #include "fake/posix_files.h"
 #include "fake/recording_panel.h"
+#include "fake/scripted_processes.h"
 #include "fake/virtual_time.h"
+#include "lists/list_body_writer.h"
 #include "model/module_state.h"
 
 namespace qvs {
@@ -31,6 +34,10 @@ public:
     RecordingPanel Panel;
     FakeEventMemory EventMemory;
     std::unique_ptr<StoragePort> Storage;
+    HeldWorker Worker;
+    ListBodyWriter ListBody{Files};
+    ScriptedProcesses Processes;
+    RecordingWorkerHost WorkerHost;
 };
 
 

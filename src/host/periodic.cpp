@@ -1,5 +1,6 @@
 #include "host/periodic.h"
 
+#include "lists/regeneration.h"
 #include "sending/hold_expiry.h"
 #include "sending/speed_sample.h"
 #include "sending/supervision.h"
@@ -30,7 +31,10 @@ void OnSpeedSampleTick(ModuleState& state, void*, TimerId) {
 
 void OnSuperviseTick(ModuleState& state, void*, TimerId) { SuperviseSends(state); }
 
-void OnHousekeepingTick(ModuleState& state, void*, TimerId) { ExpireHeldEntries(state); }
+void OnHousekeepingTick(ModuleState& state, void*, TimerId) {
+    ExpireHeldEntries(state);
+    RunListSchedule(state);
+}
 
 void StartPeriodicTimers(ModuleState& state, PeriodicTimers& timers) {
     TimerPort& port = *state.Ports.Timers;

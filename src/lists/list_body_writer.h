@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "lists/folder_listing.h"
-#include "lists/list_body_library.h"
+#include "ports/list_body_library.h"
 #include "ports/file_port.h"
 
 namespace qvs {

@@ -5,7 +5,7 @@
 #include "host/user_text.h"
 #include "lists/list_file_path.h"
 #include "lists/list_texts.h"
-#include "lists/request_regeneration.h"
+#include "lists/regeneration.h"
 #include "messaging/routing.h"
 #include "model/paths.h"
 #include "model/queue_ops.h"
