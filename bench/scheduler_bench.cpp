@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fake/fake_platform.h"
-#include "host/served_channels.h"
+#include "intake/served_channels.h"
 #include "model/channel_config.h"
 #include "model/queue_ops.h"
 #include "requests/admission.h"

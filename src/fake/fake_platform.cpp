@@ -1,6 +1,6 @@
 #include "fake/fake_platform.h"
 
-#include "host/shutdown.h"
+#include "intake/shutdown.h"
 #include "persistence/compound/compound_storage.h"
 
 namespace qvs {

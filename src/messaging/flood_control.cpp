@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 #include "messaging/reachability.h"
 #include "model/elapsed.h"
 #include "model/memory.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "host/host_link.h"
-#include "host/text_routines.h"
+#include "hostlink/host_link.h"
+#include "hostlink/text_routines.h"
 
 namespace qvs {
 namespace {

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "host/connections.h"
-#include "host/host_link.h"
+#include "hostlink/connections.h"
+#include "hostlink/host_link.h"
 #include "messaging/flood_control.h"
 #include "messaging/reachability.h"
 

@@ -1,6 +1,5 @@
 #include "model/channel_config.h"
 
-#include "host/served_channels.h"
 #include "model/memory.h"
 #include "model/queue_ops.h"
 
@@ -52,7 +51,6 @@ ChannelConfig* NewChannelConfig(ModuleState& state, const char* channelName) {
 
 void DeleteChannelConfig(ModuleState& state, ChannelConfig* config) {
     state.ChannelConfigs.Unlink(config);
-    while (InstanceLink* link = config->Instances.Head) ReleaseServedChannel(state, link->Channel);
     ReleaseQueue(config->Small);
     ReleaseQueue(config->OpVoice);
     ReleaseNames(config->SearchTriggers);

@@ -10,8 +10,8 @@ constexpr char kDefaultSearchTrigger[] = "@find";
 // of the list.
 ChannelConfig* NewChannelConfig(ModuleState& state, const char* channelName);
 
-// Unlinks and releases a ChannelConfig: its served instances (sends closed,
-// entries removed from every queue), its own queues, selections and texts.
+// Unlinks and releases a ChannelConfig that is no longer served anywhere:
+// its own queues, selections and texts.
 void DeleteChannelConfig(ModuleState& state, ChannelConfig* config);
 
 // First ChannelConfig whose channel name equals name, or null.

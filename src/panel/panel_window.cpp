@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "host/flood_windows.h"
-#include "host/server_events.h"
-#include "host/unload.h"
+#include "hostlink/flood_windows.h"
+#include "intake/server_events.h"
+#include "intake/unload.h"
 #include "panel/channel_combo.h"
 #include "panel/panel_resource.h"
 #include "panel/system_menu.h"

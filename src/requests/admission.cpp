@@ -1,6 +1,6 @@
 #include "requests/admission.h"
 
-#include "host/user_text.h"
+#include "hostlink/user_text.h"
 #include "messaging/routing.h"
 #include "model/queue_ops.h"
 #include "model/queue_words.h"

@@ -3,10 +3,11 @@
 #include <string>
 
 #include "ads/ad_triggers.h"
-#include "host/user_text.h"
+#include "hostlink/user_text.h"
 #include "messaging/reachability.h"
 #include "messaging/routing.h"
 #include "model/names.h"
+#include "model/trigger_words.h"
 #include "requests/access_mode.h"
 #include "requests/file_request.h"
 #include "requests/list_request.h"
@@ -14,7 +15,6 @@
 #include "requests/request_line.h"
 #include "requests/search_trigger.h"
 #include "requests/stock_triggers.h"
-#include "requests/trigger_words.h"
 #include "requests/user_status.h"
 #include "users/group_membership.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/user_text.h"
+#include "hostlink/user_text.h"
 #include "messaging/routing.h"
 #include "model/queue_ops.h"
 #include "requests/admission.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/user_text.h"
+#include "hostlink/user_text.h"
 #include "lists/list_file_path.h"
 #include "lists/list_texts.h"
 #include "lists/regeneration.h"

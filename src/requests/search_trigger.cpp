@@ -1,7 +1,7 @@
 #include "requests/search_trigger.h"
 
+#include "model/trigger_words.h"
 #include "requests/search.h"
-#include "requests/trigger_words.h"
 
 namespace qvs {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "model/trigger_words.h"
 #include "requests/cancel_resends.h"
 #include "requests/request_removal.h"
 #include "requests/stock_answers.h"
-#include "requests/trigger_words.h"
 
 namespace qvs {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 
 namespace qvs {
 

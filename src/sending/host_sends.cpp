@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "host/host_link.h"
-#include "host/text_routines.h"
+#include "hostlink/host_link.h"
+#include "hostlink/text_routines.h"
 #include "messaging/reachability.h"
 #include "model/names.h"
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "host/host_link.h"
-#include "host/text_routines.h"
+#include "hostlink/host_link.h"
+#include "hostlink/text_routines.h"
 #include "messaging/routing.h"
 #include "model/paths.h"
 #include "sending/scheduler.h"

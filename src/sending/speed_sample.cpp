@@ -1,6 +1,6 @@
 #include "sending/speed_sample.h"
 
-#include "host/text_routines.h"
+#include "hostlink/text_routines.h"
 #include "sending/host_sends.h"
 
 namespace qvs {

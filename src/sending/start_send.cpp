@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "host/connections.h"
-#include "host/host_link.h"
+#include "hostlink/connections.h"
+#include "hostlink/host_link.h"
 #include "lists/list_file_path.h"
 #include "messaging/flood_control.h"
 #include "messaging/reachability.h"

@@ -1,6 +1,6 @@
 #include "stats/statistics.h"
 
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 #include "stats/number_texts.h"
 
 namespace qvs {

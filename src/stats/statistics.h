@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "host/server_events.h"
 #include "model/module_state.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/text_routines.h"
+#include "hostlink/text_routines.h"
 #include "model/names.h"
 #include "model/paths.h"
 

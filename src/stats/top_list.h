@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "host/server_events.h"
 #include "model/module_state.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

@@ -1,6 +1,6 @@
 // The functions the host and the companion modules call. InitDLL, ShowPanel
 // and _ListGen follow the host's DLL convention; none lets an exception out.
-#include "host/exported_values.h"
+#include "hostlink/exported_values.h"
 #include "win32/lifetime.h"
 #include "win32/shell.h"
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "host/config_folder.h"
-#include "host/shutdown.h"
-#include "host/unload.h"
+#include "hostlink/config_folder.h"
+#include "intake/shutdown.h"
+#include "intake/unload.h"
 #include "panel/panel_window.h"
 #include "persistence/configuration.h"
 #include "win32/private_heap.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 #include "module_fixture.h"
 
 namespace qvs {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 #include "messaging/flood_control.h"
 #include "messaging/routing.h"
 #include "messaging_fixture.h"

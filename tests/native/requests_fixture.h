@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/served_channels.h"
+#include "intake/served_channels.h"
 #include "model/channel_config.h"
 #include "model/memory.h"
 #include "module_fixture.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "host/connections.h"
-#include "host/served_channels.h"
-#include "host/server_events.h"
+#include "hostlink/connections.h"
+#include "intake/served_channels.h"
+#include "intake/server_events.h"
 #include "model/memory.h"
 #include "model/queue_ops.h"
 #include "module_fixture.h"
@@ -364,7 +364,7 @@ TEST_F(ServerEventsTest, ReleasingASendingEntryClosesTheMatchingHostSend) {
     EXPECT_EQ(host.Executed[0], "/close -s2 bob");
 }
 
-TEST_F(ServerEventsTest, DeletingAChannelConfigReleasesEverythingItOwns) {
+TEST_F(ServerEventsTest, RemovingAChannelConfigReleasesEverythingItOwns) {
     ChannelConfig* config = NewChannelConfig(state, "#chan");
     FileList* list = NewRecord<FileList>();
     state.FileLists.PushBack(list);
@@ -378,7 +378,7 @@ TEST_F(ServerEventsTest, DeletingAChannelConfigReleasesEverythingItOwns) {
     config->FileListLinks.PushBack(selection);
     Join(1, "#chan");
     Enqueue(config->Small, FindServedChannel(state, 1, "#chan"), "a", 1);
-    DeleteChannelConfig(state, config);
+    RemoveChannelConfig(state, config);
     EXPECT_EQ(state.ChannelConfigs.Count, 0u);
     EXPECT_EQ(list->Channels.Count, 0u);
     EXPECT_EQ(FindConnection(state, 1)->ServedChannels.Count, 0u);

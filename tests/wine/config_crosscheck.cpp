@@ -10,7 +10,7 @@
 #include <string>
 
 #include "config_sample.h"
-#include "host/shutdown.h"
+#include "intake/shutdown.h"
 #include "persistence/advertisement_file.h"
 #include "persistence/channel_file.h"
 #include "persistence/compound/compound_storage.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "host/server_events.h"
+#include "wire/server_event_wire.h"
 
 namespace hostsim {
 namespace {

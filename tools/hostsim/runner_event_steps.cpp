@@ -1,6 +1,6 @@
 // Steps that change the simulated IRC world and tell the module through the
 // event relay. Each waits until the module has handled its event.
-#include "host/server_events.h"
+#include "wire/server_event_wire.h"
 #include "runner.h"
 #include "step_words.h"
 

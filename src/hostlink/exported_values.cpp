@@ -1,4 +1,4 @@
-#include "host/exported_values.h"
+#include "hostlink/exported_values.h"
 
 namespace qvs {
 

@@ -1,4 +1,4 @@
-#include "host/flood_windows.h"
+#include "hostlink/flood_windows.h"
 
 namespace qvs {
 

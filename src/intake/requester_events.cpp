@@ -1,6 +1,6 @@
-#include "host/requester_events.h"
+#include "intake/requester_events.h"
 
-#include "host/connections.h"
+#include "hostlink/connections.h"
 #include "sending/hold.h"
 
 namespace qvs {

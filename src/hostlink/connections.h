@@ -7,9 +7,6 @@ namespace qvs {
 Connection* FindConnection(ModuleState& state, uint32_t connectionId);
 // A new Connection at the head of the list, with its network and flood window.
 Connection* OpenConnection(ModuleState& state, uint32_t connectionId);
-// The connection ended: queues saved where the channel asks, channels
-// released, pending paced messages dropped.
-void CloseConnection(ModuleState& state, uint32_t connectionId);
 // Releases one unlinked Connection's own parts and the record.
 void ReleaseConnection(ModuleState& state, Connection* connection);
 

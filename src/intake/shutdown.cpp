@@ -1,7 +1,7 @@
-#include "host/shutdown.h"
+#include "intake/shutdown.h"
 
-#include "host/connections.h"
-#include "host/served_channels.h"
+#include "hostlink/connections.h"
+#include "intake/served_channels.h"
 #include "model/channel_config.h"
 #include "model/memory.h"
 #include "model/queue_ops.h"

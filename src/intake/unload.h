@@ -1,7 +1,7 @@
 // The module's ordered unload, the parts that belong to the core. The shell
 // runs them around closing the panel and waiting for the UI thread:
 // PrepareUnload while the UI thread may still run (on that thread), then,
-// once it has ended, ReleaseAllConnections (host/shutdown.h).
+// once it has ended, ReleaseAllConnections (intake/shutdown.h).
 #pragma once
 #include "model/module_state.h"
 

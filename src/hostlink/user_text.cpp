@@ -1,4 +1,4 @@
-#include "host/user_text.h"
+#include "hostlink/user_text.h"
 
 #include <cstdarg>
 #include <cstdio>

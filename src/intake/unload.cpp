@@ -1,4 +1,4 @@
-#include "host/unload.h"
+#include "intake/unload.h"
 
 #include "ads/ad_timers.h"
 #include "persistence/configuration.h"

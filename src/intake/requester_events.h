@@ -1,7 +1,7 @@
 // What other users' nick changes and returns mean for their queued requests.
 #pragma once
-#include "host/server_events.h"
 #include "model/module_state.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

@@ -1,4 +1,4 @@
-#include "requests/trigger_words.h"
+#include "model/trigger_words.h"
 
 #include "model/names.h"
 

@@ -1,10 +1,10 @@
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
-#include "host/command_log.h"
+#include "hostlink/command_log.h"
 
 namespace qvs {
 namespace {

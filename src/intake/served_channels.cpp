@@ -1,12 +1,12 @@
-#include "host/served_channels.h"
+#include "intake/served_channels.h"
 
 #include <cstdio>
 #include <string>
 
 #include "ads/ad_timers.h"
-#include "host/command_log.h"
-#include "host/connections.h"
-#include "host/host_link.h"
+#include "hostlink/command_log.h"
+#include "hostlink/connections.h"
+#include "hostlink/host_link.h"
 #include "model/channel_config.h"
 #include "model/memory.h"
 #include "model/queue_ops.h"
@@ -179,6 +179,22 @@ void ReleaseServedChannel(ModuleState& state, ServedChannel* channel) {
     config->Instances.Unlink(channel->ConfigLink);
     DeleteRecord(channel->ConfigLink);
     DeleteRecord(channel);
+}
+
+void RemoveChannelConfig(ModuleState& state, ChannelConfig* config) {
+    while (InstanceLink* link = config->Instances.Head) ReleaseServedChannel(state, link->Channel);
+    DeleteChannelConfig(state, config);
+}
+
+void CloseConnection(ModuleState& state, uint32_t connectionId) {
+    Connection* connection = FindConnection(state, connectionId);
+    if (!connection) return;
+    state.Connections.Unlink(connection);
+    while (ServedChannel* channel = connection->ServedChannels.Head) {
+        if (channel->Config->SaveQueueOnExit == 1) SaveChannelQueues(state, channel);
+        ReleaseServedChannel(state, channel);
+    }
+    ReleaseConnection(state, connection);
 }
 
 }  // namespace qvs

@@ -1,4 +1,4 @@
-#include "host/text_routines.h"
+#include "hostlink/text_routines.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "host/command_log.h"
+#include "hostlink/command_log.h"
 
 #include <cstdio>
 

@@ -1,11 +1,9 @@
-#include "host/connections.h"
+#include "hostlink/connections.h"
 
 #include <string>
 
-#include "host/host_link.h"
-#include "host/served_channels.h"
+#include "hostlink/host_link.h"
 #include "model/memory.h"
-#include "persistence/queue_file.h"
 
 namespace qvs {
 namespace {
@@ -49,17 +47,6 @@ void ReleaseConnection(ModuleState& state, Connection* connection) {
     connection->Pending.ReleaseAll(DeleteRecord<PendingMessage>);
     if (connection->FloodWindow) state.Ports.Windows->DestroyFloodWindow(connection->FloodWindow);
     DeleteRecord(connection);
-}
-
-void CloseConnection(ModuleState& state, uint32_t connectionId) {
-    Connection* connection = FindConnection(state, connectionId);
-    if (!connection) return;
-    state.Connections.Unlink(connection);
-    while (ServedChannel* channel = connection->ServedChannels.Head) {
-        if (channel->Config->SaveQueueOnExit == 1) SaveChannelQueues(state, channel);
-        ReleaseServedChannel(state, channel);
-    }
-    ReleaseConnection(state, connection);
 }
 
 }  // namespace qvs

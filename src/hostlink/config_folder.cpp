@@ -1,4 +1,4 @@
-#include "host/config_folder.h"
+#include "hostlink/config_folder.h"
 
 #include "model/paths.h"
 

@@ -1,4 +1,4 @@
-#include "host/periodic.h"
+#include "intake/periodic.h"
 
 #include "lists/regeneration.h"
 #include "sending/hold_expiry.h"

@@ -1,10 +1,10 @@
-#include "host/server_events.h"
+#include "intake/server_events.h"
 
 #include <cstring>
 
-#include "host/connections.h"
-#include "host/requester_events.h"
-#include "host/served_channels.h"
+#include "hostlink/connections.h"
+#include "intake/requester_events.h"
+#include "intake/served_channels.h"
 #include "persistence/queue_file.h"
 #include "requests/dispatch.h"
 #include "sending/completion.h"

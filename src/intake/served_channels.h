@@ -11,6 +11,12 @@ ServedChannel* OpenServedChannel(ModuleState& state, uint32_t connectionId, cons
 // Closes the channel's sends, removes its entries from all four queues and
 // releases it. Queues are not saved here.
 void ReleaseServedChannel(ModuleState& state, ServedChannel* channel);
+// The user removed the channel: every instance of it is released (sends
+// closed, entries removed from every queue), then the ChannelConfig itself.
+void RemoveChannelConfig(ModuleState& state, ChannelConfig* config);
+// The connection ended: queues saved where the channel asks, channels
+// released, pending paced messages dropped.
+void CloseConnection(ModuleState& state, uint32_t connectionId);
 
 extern const char kNoNetworkNameMessage[];
 constexpr uint32_t kRestoreHoldMs = 120000;
