@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "host/command_log.h"
-#include "host/text_routines.h"
-#include "host/user_text.h"
+#include "hostlink/command_log.h"
+#include "hostlink/text_routines.h"
+#include "hostlink/user_text.h"
 #include "lists/list_header.h"
 #include "stats/number_texts.h"
 

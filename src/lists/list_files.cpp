@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "host/host_link.h"
-#include "host/text_routines.h"
-#include "host/user_text.h"
+#include "hostlink/host_link.h"
+#include "hostlink/text_routines.h"
+#include "hostlink/user_text.h"
 #include "lists/list_texts.h"
 #include "messaging/routing.h"
 #include "model/names.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "host/host_link.h"
-#include "host/text_routines.h"
+#include "hostlink/host_link.h"
+#include "hostlink/text_routines.h"
 #include "lists/generation.h"
 #include "lists/list_files.h"
 #include "messaging/reachability.h"

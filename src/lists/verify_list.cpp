@@ -1,6 +1,6 @@
 #include "lists/verify_list.h"
 
-#include "host/user_text.h"
+#include "hostlink/user_text.h"
 #include "lists/list_texts.h"
 #include "model/names.h"
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/served_channels.h"
+#include "intake/served_channels.h"
 #include "lists/generation.h"
 #include "lists/list_header.h"
 #include "lists/regeneration.h"
