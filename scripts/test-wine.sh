@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows build under Wine: the structured-storage and configuration
-# cross-checks and every hostsim scenario of tests/wine/scenarios, each with
-# a fresh copy of the module in a folder of its own and a time limit. The
+# cross-checks, the list archiver and every hostsim scenario of
+# tests/wine/scenarios, each with a fresh copy of the module in a folder of
+# its own and a time limit. The
 # scenarios run from a scratch copy beside freshly written fixtures
 # (scripts/fixtures.sh). Ends with "N passed, M failed" and fails when
 # anything failed.
@@ -27,7 +28,7 @@ fi
 build=${QVS_WINE_BUILD:-build/$preset}
 if [ -z "${QVS_WINE_BUILD:-}" ]; then
   cmake --preset "$preset" >/dev/null || exit 1
-  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim storage_crosscheck config_crosscheck || exit 1
+  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim storage_crosscheck config_crosscheck pkzipc || exit 1
 fi
 
 # A server left from another display would keep our windows from appearing.
@@ -51,6 +52,11 @@ for check in storage_crosscheck config_crosscheck; do
   timeout 120 "$loader" "$build/$check.exe" "$(windows_path "$scratch/$check")" >"$scratch/$check.log" 2>&1
   report "$check" $? "$scratch/$check.log"
 done
+
+# The list archiver as the module starts it, its archives read by unzip -t
+# and Python's zipfile.
+timeout 300 python3 tests/native/pkzipc_check.py --wine "$loader" "$build/pkzipc.exe" >"$scratch/pkzipc.log" 2>&1
+report pkzipc $? "$scratch/pkzipc.log"
 
 mkdir -p "$scratch/scenarios"
 cp tests/wine/scenarios/*.scn "$scratch/scenarios/"

@@ -1,6 +1,7 @@
 """Checks pkzipc's archives with two independent readers (unzip -t and
 Python's zipfile, content byte for byte) and its answers to bad input.
-Usage: pkzipc_check.py PKZIPC"""
+Usage: pkzipc_check.py PKZIPC
+       pkzipc_check.py --wine LOADER PKZIPC.EXE   (paths handed over as Z:\...)"""
 import os
 import random
 import subprocess
@@ -17,8 +18,23 @@ def check(ok, what):
         print("FAIL:", what)
 
 
-def run(pkzipc, *args):
-    return subprocess.run([pkzipc, *args], capture_output=True, text=True, timeout=60)
+COMMAND = []
+WINDOWS_PATHS = False
+
+
+def path_arg(arg):
+    if WINDOWS_PATHS and arg.startswith("/"):
+        return "Z:" + arg.replace("/", "\\")
+    return arg
+
+
+def run(*args):
+    return subprocess.run(COMMAND + [path_arg(a) for a in args], capture_output=True, text=True, timeout=120)
+
+
+def reasons(stderr):
+    """pkzipc's own lines; the loader may add lines of its own."""
+    return [line for line in stderr.splitlines() if not (WINDOWS_PATHS and not line.startswith("pkzipc"))]
 
 
 def archive_holds(archive, name, content):
@@ -30,7 +46,7 @@ def archive_holds(archive, name, content):
         check(opened.read(name) == content, f"content of {name}")
 
 
-def good_archives(pkzipc, folder):
+def good_archives(folder):
     rng = random.Random(7)
     samples = {
         "empty.txt": b"",
@@ -43,18 +59,18 @@ def good_archives(pkzipc, folder):
         with open(path, "wb") as f:
             f.write(content)
         archive = os.path.join(folder, name + ".zip")
-        result = run(pkzipc, "-add", archive, path)
+        result = run("-add", archive, path)
         check(result.returncode == 0, f"-add {name}: {result.stderr}")
         archive_holds(archive, name, content)
     # An old archive of the same name is replaced, not appended to.
     path = os.path.join(folder, "empty.txt")
     with open(path, "wb") as f:
         f.write(b"second")
-    check(run(pkzipc, "-ADD", os.path.join(folder, "empty.txt.zip"), path).returncode == 0, "again")
+    check(run("-ADD", os.path.join(folder, "empty.txt.zip"), path).returncode == 0, "again")
     archive_holds(os.path.join(folder, "empty.txt.zip"), "empty.txt", b"second")
 
 
-def refusals(pkzipc, folder):
+def refusals(folder):
     archive = os.path.join(folder, "refused.zip")
     cases = [
         ([], "no arguments"),
@@ -65,17 +81,23 @@ def refusals(pkzipc, folder):
         (["-add", os.path.join(folder, "no", "such.zip"), os.path.join(folder, "empty.txt")], "archive folder"),
     ]
     for args, what in cases:
-        result = run(pkzipc, *args)
+        result = run(*args)
         check(result.returncode != 0, f"{what}: status 0")
-        check(result.stderr.count("\n") == 1 and result.stderr.startswith("pkzipc: "), f"{what}: {result.stderr!r}")
+        lines = reasons(result.stderr)
+        check(len(lines) == 1 and lines[0].startswith("pkzipc: "), f"{what}: {result.stderr!r}")
         check(not os.path.exists(archive), f"{what}: archive left behind")
 
 
 def main():
-    pkzipc = sys.argv[1]
+    global WINDOWS_PATHS
+    if sys.argv[1] == "--wine":
+        WINDOWS_PATHS = True
+        COMMAND.extend(sys.argv[2:4])
+    else:
+        COMMAND.append(sys.argv[1])
     with tempfile.TemporaryDirectory(prefix="qvs-pkzipc-") as folder:
-        good_archives(pkzipc, folder)
-        refusals(pkzipc, folder)
+        good_archives(folder)
+        refusals(folder)
     print("pkzipc: %d failures" % len(failures))
     return 1 if failures else 0
 
