@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "lists/list_texts.h"
 #include "model/names.h"
 #include "model/paths.h"
 #include "stats/number_texts.h"
@@ -12,11 +13,6 @@ namespace {
 
 // Lines are gathered and written in blocks of about this size.
 constexpr std::size_t kWriteBlock = 1 << 20;
-constexpr char kSizeSeparator[] = "     - ";
-// The blank line before a heading also puts every heading right after a line
-// break, where readers of the list look for it, even when the list file has
-// no header above the body.
-constexpr char kFolderHeading[] = "\r\n[ Contents of ";
 constexpr char kFolderHeadingEnd[] = " ]\r\n";
 
 // "txt", ".txt" and "*.txt" all name the same extension.
@@ -80,7 +76,10 @@ void ListBodyWriter::ListFiles(const std::string& folder, const std::vector<Fold
     for (const FolderItem& file : listed) {
         if (IsExcluded(file.Name)) continue;
         if (showDir_ && !headed) {
-            pending_.append(kFolderHeading).append(folder).append(kFolderHeadingEnd);
+            // The blank line before a heading also puts every heading right
+            // after a line break, where readers of the list look for it,
+            // even when the list file has no header above the body.
+            pending_.append("\r\n").append(kFolderHeading).append(folder).append(kFolderHeadingEnd);
             headed = true;
         }
         AddLine(file);
@@ -89,7 +88,7 @@ void ListBodyWriter::ListFiles(const std::string& folder, const std::vector<Fold
 
 void ListBodyWriter::AddLine(const FolderItem& file) {
     pending_.append(trigger_).append(1, ' ').append(file.Name);
-    if (showSize_) pending_.append(kSizeSeparator).append(FormatSize(file.Size));
+    if (showSize_) pending_.append(kSizeColumn).append(1, ' ').append(FormatSize(file.Size));
     pending_.append("\r\n");
     ++count_;
     size_ += file.Size;

@@ -7,10 +7,8 @@
 namespace qvs {
 namespace {
 
-constexpr char kFolderHeading[] = "[ Contents of ";
 constexpr std::size_t kFolderHeadingLength = sizeof kFolderHeading - 1;
 constexpr std::size_t kFolderHeadingTail = 2;  // the closing " ]"
-constexpr char kSizeSuffix[] = "     -";
 constexpr char kCannotOpenBox[] = "Error: cannot open file: %s";
 constexpr char kNoInvalidEntriesBox[] = "%s has no invalid entries";
 
@@ -29,7 +27,7 @@ bool StartsWithNoCase(const Line& line, const char* prefix, std::size_t length) 
 std::string NameOf(const FileList* list, const Line& line, std::size_t trigger) {
     std::string name(line.Text + trigger + 1, line.Length - trigger - 1);
     if (list->IncludeFileSize == 1) {
-        std::size_t column = name.rfind(kSizeSuffix);
+        std::size_t column = name.rfind(kSizeColumn);
         if (column != std::string::npos) name.resize(column);
     }
     return name;
