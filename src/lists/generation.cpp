@@ -59,7 +59,7 @@ void ApplySettings(const GenerationRequest& request) {
         library.SetFolder(folder->Value.c_str());
 }
 
-// The body, with the count text left in countText.
+// Writes the body to the .tmp; the count text the library returned.
 std::string WriteBody(const GenerationRequest& request, const std::string& base) {
     char data[kCreateListBufferSize] = {};
     std::snprintf(data, sizeof data, "%s.tmp", base.c_str());

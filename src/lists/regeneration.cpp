@@ -19,9 +19,18 @@ bool MadeToday(ModuleState& state, const FileList* list) {
     return made.Year == today.Year && made.Month == today.Month && made.Day == today.Day;
 }
 
+// A platform that cannot generate yet keeps its list files as they are:
+// withdrawing them with no generation to follow would serve nothing.
+bool CanGenerate(const ModuleState& state) {
+    const Platform& ports = state.Ports;
+    return ports.Worker && ports.ListBody && ports.Processes && ports.WorkerHost && ports.Files && ports.Clock &&
+           ports.Panel;
+}
+
 }  // namespace
 
 void RegenerateList(ModuleState& state, FileList* list, uint32_t showResult, uint32_t sync, uint32_t notifyHost) {
+    if (!CanGenerate(state)) return;
     list->Updating = 1;
     bool withdrawn = list->TrueListName.IsEmpty() || WithdrawListFile(state, list);
     if (withdrawn && !list->CreationFolder.Empty())
@@ -32,7 +41,7 @@ void RegenerateList(ModuleState& state, FileList* list, uint32_t showResult, uin
 // Inline in both cases: the request that asked is queued with the new file,
 // never with a list file that does not exist yet.
 void RegenerateListOnRequest(ModuleState& state, FileList* list) {
-    if (list->AutoGen != 1) return;
+    if (list->AutoGen != 1 || !CanGenerate(state)) return;
     if (list->TrueListName.IsEmpty())
         StartGeneration(NewGenerationRequest(state, list, 0, 0), 1);
     else if (!MadeToday(state, list))

@@ -12,6 +12,8 @@ Shell::Shell() {
     ports.Storage = &Storage;
     ports.Panel = &Notifications;
     ports.EventMemory = &EventMemory;
+    ports.ListBody = &ListBody;
+    ports.Processes = &Processes;
 }
 
 Shell& TheShell() {

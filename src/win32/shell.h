@@ -6,6 +6,7 @@
 
 #include <atomic>
 
+#include "lists/list_body_writer.h"
 #include "model/module_state.h"
 #include "panel/panel_notifications.h"
 #include "panel/panel_state.h"
@@ -19,6 +20,7 @@
 #include "win32/thread_timers.h"
 #include "win32/ui_thread.h"
 #include "win32/win32_files.h"
+#include "win32/win32_processes.h"
 
 namespace qvs {
 
@@ -56,6 +58,8 @@ struct Shell {
     OleStorage Storage;
     PanelNotifications Notifications{Panel};
     GlobalEventMemory EventMemory;
+    ListBodyWriter ListBody{Files};
+    Win32Processes Processes;
 };
 
 Shell& TheShell();

@@ -197,6 +197,17 @@ TEST_F(GenerationTest, AutomaticListsAreGeneratedBeforeARequestIsQueuedOncePerDa
     EXPECT_EQ(platform.Panel.ListViewRefreshes, 2);
 }
 
+TEST_F(GenerationTest, APlatformThatCannotGenerateKeepsTheListFileItHas) {
+    Generate(0, 0);
+    state.Ports.Worker = nullptr;
+    list->AutoGen = 1;
+    NextDay();
+    RegenerateList(state, list, 0, 1, 0);
+    Say("bob", "!movies");
+    EXPECT_TRUE(Exists(std::string(kDatedName) + ".txt"));
+    EXPECT_EQ(state.ListQueue.Waiting.Count, 1u);
+}
+
 TEST_F(GenerationTest, TheScheduleRegeneratesInTheIntervalsMinute) {
     list->EnableSchedule = 1;
     list->ScheduleInterval = 60;
