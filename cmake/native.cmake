@@ -68,6 +68,18 @@ add_executable(sample_configuration ${CMAKE_SOURCE_DIR}/tests/tools/sample_confi
                ${CMAKE_SOURCE_DIR}/tests/tools/fixture_files.cpp ${CMAKE_SOURCE_DIR}/tests/tools/fixture_records.cpp)
 target_link_libraries(sample_configuration PRIVATE qvsfake)
 
+# The list archiver, natively: its archives checked by unzip and by
+# Python's zipfile, content byte for byte.
+add_subdirectory(tools/pkzipc)
+find_program(QVS_UNZIP unzip)
+if(QVS_UNZIP AND QVS_PYTHON3)
+  add_test(NAME pkzipc_archive_check
+           COMMAND ${QVS_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/native/pkzipc_check.py $<TARGET_FILE:pkzipc>)
+  set_tests_properties(pkzipc_archive_check PROPERTIES TIMEOUT 120)
+else()
+  message(STATUS "pkzipc_archive_check skipped: needs unzip and python3")
+endif()
+
 find_package(benchmark QUIET)
 file(GLOB QVS_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 if(benchmark_FOUND AND QVS_BENCH_SOURCES)

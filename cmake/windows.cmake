@@ -27,6 +27,8 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   target_link_options(qvsrelay PRIVATE -Wl,--enable-stdcall-fixup)
 endif()
 
+add_subdirectory(tools/pkzipc)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/hostsim/CMakeLists.txt)
   add_subdirectory(tools/hostsim)
 endif()

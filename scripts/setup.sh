@@ -15,7 +15,7 @@ fi
 
 for p in cmake g++ ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev \
          g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev zlib1g-dev \
-         wine wine32:i386 wine64 xvfb xauth python3-olefile clang libclang-rt-dev; do
+         wine wine32:i386 wine64 xvfb xauth unzip python3-olefile clang libclang-rt-dev; do
   want "$p"
 done
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows build under Wine: the structured-storage and configuration
-# cross-checks, the dialog framework check, the event relay's check against
+# cross-checks, the list archiver, the dialog framework check, the event relay's check against
 # a stand-in of the module, and every hostsim scenario of tests/wine/scenarios,
 # each with a fresh copy of the module in a folder of its own and a time
 # limit, played once with hostsim posting the events itself and once each
@@ -30,7 +30,7 @@ fi
 build=${QVS_WINE_BUILD:-build/$preset}
 if [ -z "${QVS_WINE_BUILD:-}" ]; then
   cmake --preset "$preset" >/dev/null || exit 1
-  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check relay_check module_standin || exit 1
+  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check relay_check module_standin pkzipc || exit 1
 fi
 
 # A server left from another display would keep our windows from appearing.
@@ -61,6 +61,11 @@ cp "$build/standin/qvs.dll" "$build/qvsrelay.dll" "$scratch/relay_check/"
 timeout 120 "$loader" "$build/relay_check.exe" "$(windows_path "$scratch/relay_check/qvs.dll")" \
   "$(windows_path "$scratch/relay_check/qvsrelay.dll")" >"$scratch/relay_check.log" 2>&1
 report relay_check $? "$scratch/relay_check.log"
+
+# The list archiver as the module starts it, its archives read by unzip -t
+# and Python's zipfile.
+timeout 300 python3 tests/native/pkzipc_check.py --wine "$loader" "$build/pkzipc.exe" >"$scratch/pkzipc.log" 2>&1
+report pkzipc $? "$scratch/pkzipc.log"
 
 mkdir -p "$scratch/scenarios"
 cp tests/wine/scenarios/*.scn "$scratch/scenarios/"

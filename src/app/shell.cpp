@@ -14,6 +14,8 @@ Shell::Shell() {
     ports.EventMemory = &EventMemory;
     ports.Worker = &Worker;
     ConnectPorts(State, ports);
+    ports.ListBody = &ListBody;
+    ports.Processes = &Processes;
 }
 
 Shell& TheShell() {

@@ -6,6 +6,7 @@
 
 #include <atomic>
 
+#include "lists/list_body_writer.h"
 #include "model/module_state.h"
 #include "panel/panel_notifications.h"
 #include "panel/panel_state.h"
@@ -21,6 +22,7 @@
 #include "app/ui_thread.h"
 #include "win32/win32_files.h"
 #include "win32/win32_worker.h"
+#include "win32/win32_processes.h"
 
 namespace qvs {
 
@@ -58,6 +60,8 @@ struct Shell {
     // List generation threads and their lock; the lock is kept from the
     // first UI thread start to unload, like the HostLink lock.
     Win32Worker Worker;
+    ListBodyWriter ListBody{Files};
+    Win32Processes Processes;
 };
 
 Shell& TheShell();

@@ -21,6 +21,9 @@ FakePlatform::FakePlatform(const std::string& configFolder) {
     ports.EventMemory = &EventMemory;
     ports.Storage = Storage.get();
     ports.Worker = &Worker;
+    ports.ListBody = &ListBody;
+    ports.Processes = &Processes;
+    ports.WorkerHost = &WorkerHost;
     ConnectPorts(State, ports);
 }
 

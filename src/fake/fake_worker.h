@@ -13,7 +13,7 @@ namespace qvs {
 class FakeWorker final : public WorkerPort {
 public:
     bool StartWorker(WorkerJob job, void* context) override;
-    void LockListGeneration() override { ++lockDepth_; }
+    void LockListGeneration() override { ++lockDepth_, ++locks_; }
     void UnlockListGeneration() override;
 
     // Runs the waiting jobs oldest first, and those they start; returns how
@@ -21,6 +21,7 @@ public:
     std::size_t RunPending();
     std::size_t PendingCount() const { return pending_.size(); }
     uint32_t LockDepth() const { return lockDepth_; }
+    uint32_t Locks() const { return locks_; }  // taken in all, released or not
 
     bool Inline = false;         // each job runs inside StartWorker
     bool RefuseThreads = false;  // StartWorker fails, as when no thread can be made
@@ -33,6 +34,7 @@ private:
     };
     std::deque<Job> pending_;
     uint32_t lockDepth_ = 0;
+    uint32_t locks_ = 0;
 };
 
 }  // namespace qvs

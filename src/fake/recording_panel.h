@@ -32,6 +32,10 @@ public:
     void RefreshChannelStatistics(ChannelConfig* config) override { StatisticsRefreshed.push_back(config); }
     void ShowGlobalSendSpeed(uint32_t cps) override { GlobalSendSpeed = cps; }
     void ShowPendingCommands(uint32_t count) override { PendingCommands = count; }
+    void ShowListColumn(const FileList*, ListColumn column, const char* text) override {
+        ListColumns[static_cast<int>(column)] = text;
+    }
+    void RefreshListViews() override { ++ListViewRefreshes; }
 
     ChannelConfig* Selected = nullptr;
     int NextAnswer = kAnswerOk;
@@ -46,6 +50,8 @@ public:
     std::vector<ChannelConfig*> StatisticsRefreshed;
     uint32_t GlobalSendSpeed = 0;
     uint32_t PendingCommands = 0;
+    std::string ListColumns[3];
+    int ListViewRefreshes = 0;
 };
 
 }  // namespace qvs

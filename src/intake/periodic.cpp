@@ -1,5 +1,6 @@
 #include "intake/periodic.h"
 
+#include "lists/regeneration.h"
 #include "ports/panel_port.h"
 #include "ports/timer_port.h"
 #include "sending/hold_expiry.h"
@@ -32,7 +33,10 @@ void OnSpeedSampleTick(ModuleState& state, void*, TimerId) {
 
 void OnSuperviseTick(ModuleState& state, void*, TimerId) { SuperviseSends(state); }
 
-void OnHousekeepingTick(ModuleState& state, void*, TimerId) { ExpireHeldEntries(state); }
+void OnHousekeepingTick(ModuleState& state, void*, TimerId) {
+    ExpireHeldEntries(state);
+    RunListSchedule(state);
+}
 
 void StartPeriodicTimers(ModuleState& state, PeriodicTimers& timers) {
     TimerPort& port = *state.Ports.Timers;

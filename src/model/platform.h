@@ -14,6 +14,9 @@ class StoragePort;
 class PanelPort;
 class EventMemoryPort;
 class WorkerPort;
+class ListBodyLibrary;
+class ProcessPort;
+class WorkerHostPort;
 
 struct Platform {
     HostTransport* Host = nullptr;
@@ -24,7 +27,12 @@ struct Platform {
     StoragePort* Storage = nullptr;
     PanelPort* Panel = nullptr;
     EventMemoryPort* EventMemory = nullptr;
+    // List generation: its threads and lock, the body library, the archiver
+    // and the host as a generation thread reaches it.
     WorkerPort* Worker = nullptr;
+    ListBodyLibrary* ListBody = nullptr;
+    ProcessPort* Processes = nullptr;
+    WorkerHostPort* WorkerHost = nullptr;
 };
 
 }  // namespace qvs
