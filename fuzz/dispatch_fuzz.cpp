@@ -140,17 +140,6 @@ FileList* AddList(ModuleState& state) {
     return list;
 }
 
-void SelectList(ChannelConfig* config, FileList* list) {
-    ListSelection* selection = NewRecord<ListSelection>();
-    selection->List = list;
-    selection->AccessMode = 3;
-    selection->Link = NewRecord<ListChannelLink>();
-    selection->Link->Selection = selection;
-    selection->Link->Config = config;
-    list->Channels.PushBack(selection->Link);
-    config->FileListLinks.PushBack(selection);
-}
-
 void Configure(FakePlatform& platform, uint8_t settings) {
     ModuleState& state = platform.State;
     state.Hold = HoldMode::UnholdAll;
@@ -161,7 +150,7 @@ void Configure(FakePlatform& platform, uint8_t settings) {
         config->Serve = settings & kNotServing ? 0 : 1;
         config->VirtualList = settings & kVirtualList ? 1 : 0;
         config->NiceToOp = 1;
-        SelectList(config, list);
+        SelectFileList(*config, *list);
     }
     if (settings & kFloodPaced) {
         NetworkSettings* network = NewRecord<NetworkSettings>();
