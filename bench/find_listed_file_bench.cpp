@@ -3,81 +3,24 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
-#include "fake/fake_platform.h"
-#include "model/channel_config.h"
-#include "model/memory.h"
+#include "million_line_list.h"
 #include "requests/folded_pattern.h"
 #include "requests/listed_file.h"
+#include "support/scratch_folder.h"
 
 namespace qvs {
 namespace {
 
-constexpr int kFiles = 1000000;
-constexpr int kFilesPerFolder = 1000;
-constexpr int kWantedFile = kFiles - 10;
+constexpr int kWantedFile = kMillionFiles - 10;
 
-std::string FileName(int number) {
-    char name[64];
-    std::snprintf(name, sizeof name, "Some Artist - Track Title %07d.mp3", number);
-    return name;
-}
-
-// The list file lives in a folder of its own under /tmp for the whole run.
-class MillionLineList {
-public:
-    MillionLineList() : folder_(MakeFolder()), platform_(folder_ + "/") {
-        list_ = NewRecord<FileList>();
-        list_->TrueListName.Set("Music-20260307");
-        list_->FileTrigger.Set("!music");
-        list_->IncludeFileSize = 1;
-        list_->IncludeFolderName = 1;
-        platform_.State.FileLists.PushBack(list_);
-        Write();
-    }
-    ~MillionLineList() {
-        std::string command = "rm -rf '" + folder_ + "'";
-        if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", folder_.c_str());
-    }
-
-    ModuleState& State() { return platform_.State; }
-    const FileList* List() const { return list_; }
-    std::string Path() const { return folder_ + "/Music-20260307.txt"; }
-    // What the module looks for: trigger, blank, name, size column.
-    std::string Pattern(const std::string& name) const { return "!music " + name + "     -"; }
-
-private:
-    static std::string MakeFolder() {
-        char pattern[] = "/tmp/qvs-bench-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        return made ? made : "/tmp";
-    }
-    void Write() {
-        std::ofstream file(Path(), std::ios::binary);
-        file << "Music list\r\n\r\n";
-        for (int number = 0; number < kFiles; ++number) {
-            if (number % kFilesPerFolder == 0)
-                file << "\r\n[ Contents of D:\\Music\\Folder " << number / kFilesPerFolder << "\\ ]\r\n";
-            file << "!music " << FileName(number) << "     -  4.2 MB\r\n";
-        }
-    }
-
-    std::string folder_;
-    FakePlatform platform_;
-    FileList* list_ = nullptr;
-};
-
-MillionLineList& Fixture() {
-    static MillionLineList list;
-    return list;
-}
+// What the module looks for: trigger, blank, name, size column.
+std::string Pattern(const std::string& name) { return "!music " + name + "     -"; }
 
 void FindListedFileNearTheEnd(benchmark::State& run) {
-    MillionLineList& list = Fixture();
-    std::string name = FileName(kWantedFile);
+    MillionLineList& list = MillionLineList::Shared();
+    std::string name = MillionListFileName(kWantedFile);
     std::string path;
     for (auto _ : run) {
         if (!FindListedFile(list.State(), list.List(), name.c_str(), path)) run.SkipWithError("not found");
@@ -86,7 +29,7 @@ void FindListedFileNearTheEnd(benchmark::State& run) {
 }
 
 void FindListedFileAbsent(benchmark::State& run) {
-    MillionLineList& list = Fixture();
+    MillionLineList& list = MillionLineList::Shared();
     std::string path;
     for (auto _ : run) benchmark::DoNotOptimize(FindListedFile(list.State(), list.List(), "absent.mp3", path));
 }
@@ -94,9 +37,9 @@ void FindListedFileAbsent(benchmark::State& run) {
 // The scan alone, over a view mapped once: what the lookup costs apart from
 // the platform's mapping of the file.
 void ScanMappedListNearTheEnd(benchmark::State& run) {
-    MillionLineList& list = Fixture();
-    std::string name = FileName(kWantedFile);
-    std::string pattern = list.Pattern(name);
+    MillionLineList& list = MillionLineList::Shared();
+    std::string name = MillionListFileName(kWantedFile);
+    std::string pattern = Pattern(name);
     std::size_t nameFrom = pattern.find(' ') + 1;
     FoldedPattern folded(pattern, nameFrom, nameFrom + name.rfind('.'));
     MappedFile view;
@@ -108,9 +51,9 @@ void ScanMappedListNearTheEnd(benchmark::State& run) {
 
 // grep counts the matching lines: -c -i -F with the module's pattern.
 void Grep(benchmark::State& run, const std::string& name, const char* environment) {
-    MillionLineList& list = Fixture();
+    MillionLineList& list = MillionLineList::Shared();
     std::string command =
-        std::string(environment) + "grep -c -i -F '" + list.Pattern(name) + "' '" + list.Path() + "'";
+        std::string(environment) + "grep -c -i -F '" + Pattern(name) + "' '" + list.Path() + "'";
     for (auto _ : run) {
         std::FILE* output = popen(command.c_str(), "r");
         char count[32] = {};
@@ -120,8 +63,8 @@ void Grep(benchmark::State& run, const std::string& name, const char* environmen
     }
 }
 
-void GrepNearTheEnd(benchmark::State& run) { Grep(run, FileName(kWantedFile), ""); }
-void GrepNearTheEndCLocale(benchmark::State& run) { Grep(run, FileName(kWantedFile), "LC_ALL=C "); }
+void GrepNearTheEnd(benchmark::State& run) { Grep(run, MillionListFileName(kWantedFile), ""); }
+void GrepNearTheEndCLocale(benchmark::State& run) { Grep(run, MillionListFileName(kWantedFile), "LC_ALL=C "); }
 void GrepAbsent(benchmark::State& run) { Grep(run, "absent.mp3", ""); }
 
 BENCHMARK(FindListedFileNearTheEnd)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -9,13 +9,15 @@
 #include <string>
 
 #include "fake/fake_platform.h"
-#include "host/served_channels.h"
+#include "intake/served_channels.h"
 #include "model/channel_config.h"
 #include "model/queue_ops.h"
 #include "requests/admission.h"
 #include "requests/new_entry.h"
 #include "sending/scheduler.h"
 #include "sending/send_slots.h"
+#include "sending/waiting_entries.h"
+#include "support/scratch_folder.h"
 
 namespace qvs {
 namespace {
@@ -36,7 +38,7 @@ std::string Path(long number) {
 // nicks in turn, verbose answers on, two Regular slots.
 class LongQueue {
 public:
-    explicit LongQueue(long waiting) : folder_(MakeFolder()), platform_(folder_ + "/") {
+    explicit LongQueue(long waiting) : platform_(scratch_.Path() + "/") {
         ModuleState& state = platform_.State;
         platform_.Host.Answer("$scid(1).$me", "Server");
         platform_.Host.Resolver = [](const std::string& identifier, std::string& value) {
@@ -52,11 +54,6 @@ public:
         RunScheduler(state, channel_);
         RunScheduler(state, channel_);
     }
-    ~LongQueue() {
-        std::string command = "rm -rf '" + folder_ + "'";
-        if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", folder_.c_str());
-    }
-
     ModuleState& State() { return platform_.State; }
     ServedChannel* Channel() { return channel_; }
 
@@ -93,13 +90,7 @@ public:
     }
 
 private:
-    static std::string MakeFolder() {
-        char pattern[] = "/tmp/qvs-bench-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        return made ? made : "/tmp";
-    }
-
-    std::string folder_;
+    ScratchFolder scratch_;
     FakePlatform platform_;
     ServedChannel* channel_ = nullptr;
     char channelName_[8] = "#movies";

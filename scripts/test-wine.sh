@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# The Windows build under Wine: the structured-storage, configuration and profile
-# cross-checks and every hostsim scenario of tests/wine/scenarios, each with
-# a fresh copy of the module in a folder of its own and a time limit. The
-# scenarios run from a scratch copy beside freshly written fixtures
+# The Windows build under Wine: the structured-storage, configuration and
+# profile cross-checks, the list archiver, the dialog framework check, the event relay's check against
+# a stand-in of the module, and every hostsim scenario of tests/wine/scenarios,
+# each with a fresh copy of the module in a folder of its own and a time
+# limit, played once with hostsim posting the events itself and once each
+# through the real relay DLL as an old (6.31) and a new (7.64) host calls it.
+# The scenarios run from a scratch copy beside freshly written fixtures
 # (scripts/fixtures.sh). Ends with "N passed, M failed" and fails when
 # anything failed.
 set -uo pipefail
@@ -27,7 +30,7 @@ fi
 build=${QVS_WINE_BUILD:-build/$preset}
 if [ -z "${QVS_WINE_BUILD:-}" ]; then
   cmake --preset "$preset" >/dev/null || exit 1
-  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs hostsim storage_crosscheck config_crosscheck profile_crosscheck || exit 1
+  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check relay_check module_standin pkzipc profile_crosscheck || exit 1
 fi
 
 # A server left from another display would keep our windows from appearing.
@@ -46,11 +49,23 @@ report() {  # name, status, log
   fi
 }
 
-for check in storage_crosscheck config_crosscheck profile_crosscheck; do
+for check in storage_crosscheck config_crosscheck profile_crosscheck dialog_check; do
   mkdir -p "$scratch/$check"
   timeout 120 "$loader" "$build/$check.exe" "$(windows_path "$scratch/$check")" >"$scratch/$check.log" 2>&1
   report "$check" $? "$scratch/$check.log"
 done
+
+# The relay finds the module by its file name: the stand-in is a qvs.dll.
+mkdir -p "$scratch/relay_check"
+cp "$build/standin/qvs.dll" "$build/qvsrelay.dll" "$scratch/relay_check/"
+timeout 120 "$loader" "$build/relay_check.exe" "$(windows_path "$scratch/relay_check/qvs.dll")" \
+  "$(windows_path "$scratch/relay_check/qvsrelay.dll")" >"$scratch/relay_check.log" 2>&1
+report relay_check $? "$scratch/relay_check.log"
+
+# The list archiver as the module starts it, its archives read by unzip -t
+# and Python's zipfile.
+timeout 300 python3 tests/native/pkzipc_check.py --wine "$loader" "$build/pkzipc.exe" >"$scratch/pkzipc.log" 2>&1
+report pkzipc $? "$scratch/pkzipc.log"
 
 mkdir -p "$scratch/scenarios"
 cp tests/wine/scenarios/*.scn "$scratch/scenarios/"
@@ -58,12 +73,17 @@ bash scripts/fixtures.sh "$scratch/scenarios/fixtures" >"$scratch/fixtures.log" 
   report fixtures $? "$scratch/fixtures.log"
 
 for scenario in "$scratch"/scenarios/*.scn; do
-  name=$(basename "$scenario" .scn)
-  folder="$scratch/$name"
-  mkdir -p "$folder" && cp "$build/qvs.dll" "$folder/"
-  timeout 120 "$loader" "$build/hostsim.exe" "$(windows_path "$folder/qvs.dll")" \
-    "$(windows_path "$scenario")" >"$folder.log" 2>&1
-  report "$name" $? "$folder.log"
+  for relay in direct old new; do
+    name=$(basename "$scenario" .scn)
+    [ "$relay" = direct ] || name="$name, relay $relay"
+    folder="$scratch/$(basename "$scenario" .scn)-$relay"
+    mkdir -p "$folder" && cp "$build/qvs.dll" "$build/qvsrelay.dll" "$folder/"
+    relay_args=()
+    [ "$relay" = direct ] || relay_args=("$(windows_path "$folder/qvsrelay.dll")" "$relay")
+    timeout 120 "$loader" "$build/hostsim.exe" "$(windows_path "$folder/qvs.dll")" \
+      "$(windows_path "$scenario")" "${relay_args[@]}" >"$folder.log" 2>&1
+    report "$name" $? "$folder.log"
+  done
 done
 
 timeout 60 "$QVS_WINESERVER" -w

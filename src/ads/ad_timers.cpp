@@ -1,9 +1,109 @@
 #include "ads/ad_timers.h"
 
-namespace qvs {
+#include <algorithm>
 
-// Advertisements are not shown yet: a channel has no timers to start or stop.
-void StartChannelAds(ModuleState&, ServedChannel*) {}
-void StopChannelAds(ModuleState&, ServedChannel*) {}
+#include "ads/show_advertisement.h"
+#include "model/memory.h"
+#include "ports/timer_port.h"
+
+namespace qvs {
+namespace {
+
+constexpr uint64_t kMsPerSecond = 1000;
+// Thread timers take no longer period than this.
+constexpr uint64_t kLongestTimerMs = 0x7FFFFFFF;
+constexpr uint32_t kRunEvery = 1;
+
+uint32_t PeriodOf(uint32_t seconds) {
+    return static_cast<uint32_t>(std::min<uint64_t>(seconds * kMsPerSecond, kLongestTimerMs));
+}
+
+// DisplayWhen: 1 on timers only, 3 on timers and on triggers.
+bool ShownOnTimer(const AdGroupSelection* selection) {
+    return selection->Enable == 1 && (selection->DisplayWhen == 1 || selection->DisplayWhen == 3) && selection->Group;
+}
+
+// An advertisement run every 0 seconds would flood the channel with
+// messages that bypass flood control: it is shown once.
+bool ShownAgain(const Advertisement* ad) { return ad->RunOption == kRunEvery && ad->Interval > 0; }
+
+template <typename Record>
+void ReleaseTimerRecord(ModuleState& state, List<Record>& records, Record* record) {
+    if (record->Timer) state.Ports.Timers->KillTimer(record->Timer);
+    records.Unlink(record);
+    DeleteRecord(record);
+}
+
+template <typename Record>
+void ReleaseChannelRecords(ModuleState& state, List<Record>& records, const ServedChannel* channel) {
+    for (Record* record = records.Head; record;) {
+        Record* next = record->Next;
+        if (record->Channel == channel) ReleaseTimerRecord(state, records, record);
+        record = next;
+    }
+}
+
+void ReleaseActivation(ModuleState& state, GroupActivation* activation) {
+    ReleaseTimerRecord(state, state.GroupActivations, activation);
+}
+
+void ReleaseAdTimer(ModuleState& state, AdTimer* timer) { ReleaseTimerRecord(state, state.AdTimers, timer); }
+
+void OnShowAgain(ModuleState& state, void* context, TimerId) {
+    auto* timer = static_cast<AdTimer*>(context);
+    ShowAdvertisement(state, timer->Ad, timer->Channel, timer->Selection, nullptr);
+}
+
+void OnFirstShowing(ModuleState& state, void* context, TimerId id) {
+    auto* timer = static_cast<AdTimer*>(context);
+    state.Ports.Timers->KillTimer(id);
+    timer->Timer = 0;
+    ShowAdvertisement(state, timer->Ad, timer->Channel, timer->Selection, nullptr);
+    if (ShownAgain(timer->Ad))
+        timer->Timer = state.Ports.Timers->StartTimer(PeriodOf(timer->Ad->Interval), OnShowAgain, timer);
+    if (!timer->Timer) ReleaseAdTimer(state, timer);
+}
+
+void StartAdTimer(ModuleState& state, const GroupActivation& activation, Advertisement* ad) {
+    AdTimer* timer = NewRecord<AdTimer>();
+    if (!timer) return;
+    timer->Channel = activation.Channel;
+    timer->Ad = ad;
+    timer->Config = activation.Config;
+    timer->Selection = activation.Selection;
+    state.AdTimers.PushFront(timer);
+    timer->Timer = state.Ports.Timers->StartTimer(PeriodOf(ad->StartAfter), OnFirstShowing, timer);
+    if (!timer->Timer) ReleaseAdTimer(state, timer);
+}
+
+void OnGroupActivation(ModuleState& state, void* context, TimerId) {
+    auto* activation = static_cast<GroupActivation*>(context);
+    GroupActivation fired = *activation;
+    ReleaseActivation(state, activation);
+    for (Advertisement* ad = fired.Selection->Group->Ads.Head; ad; ad = ad->Next) StartAdTimer(state, fired, ad);
+}
+
+void StartGroupActivation(ModuleState& state, ServedChannel* channel, AdGroupSelection* selection) {
+    GroupActivation* activation = NewRecord<GroupActivation>();
+    if (!activation) return;
+    activation->Selection = selection;
+    activation->Config = channel->Config;
+    activation->Channel = channel;
+    state.GroupActivations.PushFront(activation);
+    activation->Timer = state.Ports.Timers->StartTimer(PeriodOf(selection->RunAfter), OnGroupActivation, activation);
+    if (!activation->Timer) ReleaseActivation(state, activation);
+}
+
+}  // namespace
+
+void StartChannelAds(ModuleState& state, ServedChannel* channel) {
+    for (AdGroupSelection* selection = channel->Config->AdGroupLinks.Head; selection; selection = selection->Next)
+        if (ShownOnTimer(selection)) StartGroupActivation(state, channel, selection);
+}
+
+void StopChannelAds(ModuleState& state, ServedChannel* channel) {
+    ReleaseChannelRecords(state, state.GroupActivations, channel);
+    ReleaseChannelRecords(state, state.AdTimers, channel);
+}
 
 }  // namespace qvs

@@ -1,7 +1,7 @@
 #include "ads/ad_triggers.h"
 
 #include "ads/show_advertisement.h"
-#include "requests/trigger_words.h"
+#include "model/trigger_words.h"
 
 namespace qvs {
 namespace {

@@ -1,15 +1,17 @@
 #include "fake/fake_platform.h"
 
-#include "host/shutdown.h"
+#include "hostlink/config_folder.h"
+#include "intake/shutdown.h"
 #include "persistence/compound/compound_storage.h"
 
 namespace qvs {
 
 FakePlatform::FakePlatform(const std::string& configFolder) {
-    State.ConfigFolder = configFolder;
-    if (State.ConfigFolder.empty() || (State.ConfigFolder.back() != '\\' && State.ConfigFolder.back() != '/'))
-        State.ConfigFolder += '\\';
-    Platform& ports = State.Ports;
+    std::string folder = configFolder;
+    if (folder.empty() || (folder.back() != '\\' && folder.back() != '/')) folder += '\\';
+    SetConfigFolder(State, folder);
+    Storage = std::make_unique<CompoundFileStorage>();
+    Platform ports;
     ports.Host = &Host;
     ports.Clock = &Time;
     ports.Timers = &Time;
@@ -18,8 +20,12 @@ FakePlatform::FakePlatform(const std::string& configFolder) {
     ports.Panel = &Panel;
     ports.EventMemory = &EventMemory;
     ports.Profile = &Profile;
-    Storage = std::make_unique<CompoundFileStorage>();
     ports.Storage = Storage.get();
+    ports.Worker = &Worker;
+    ports.ListBody = &ListBody;
+    ports.Processes = &Processes;
+    ports.WorkerHost = &WorkerHost;
+    ConnectPorts(State, ports);
 }
 
 FakePlatform::~FakePlatform() { ReleaseAllRecords(State); }

@@ -7,10 +7,14 @@
 #include "fake/fake_event_memory.h"
 #include "fake/fake_host.h"
 #include "fake/fake_windows.h"
+#include "fake/fake_worker.h"
 #include "fake/ini_profile.h"
 #include "fake/posix_files.h"
+#include "fake/recording_worker_host.h"
 #include "fake/recording_panel.h"
+#include "fake/scripted_processes.h"
 #include "fake/virtual_time.h"
+#include "lists/list_body_writer.h"
 #include "model/module_state.h"
 
 namespace qvs {
@@ -32,10 +36,11 @@ public:
     RecordingPanel Panel;
     FakeEventMemory EventMemory;
     IniProfile Profile;
+    FakeWorker Worker;
     std::unique_ptr<StoragePort> Storage;
+    ListBodyWriter ListBody{Files};
+    ScriptedProcesses Processes;
+    RecordingWorkerHost WorkerHost;
 };
-
-
-
 
 }  // namespace qvs

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "model/names.h"
 
@@ -45,6 +46,25 @@ bool SearchFolder(const std::string& folder, const std::string& name, std::strin
     }
     closedir(dir);
     return hit;
+}
+
+bool IsLinkEntry(int folder, const dirent* item) {
+    if (item->d_type != DT_UNKNOWN) return item->d_type == DT_LNK;
+    struct stat info {};
+    return fstatat(folder, item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(info.st_mode);
+}
+
+// Only plain files and folders are entries: a pipe or device in a served
+// folder would stall whoever opened it. A dangling link has no target.
+bool DescribeEntry(int folder, const dirent* item, FolderItem& entry) {
+    struct stat info {};
+    if (fstatat(folder, item->d_name, &info, 0) != 0) return false;
+    if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) return false;
+    entry.Name = item->d_name;
+    entry.IsFolder = S_ISDIR(info.st_mode);
+    entry.Size = entry.IsFolder ? 0 : static_cast<uint64_t>(info.st_size);
+    entry.IsLink = IsLinkEntry(folder, item);
+    return true;
 }
 
 }  // namespace
@@ -134,6 +154,19 @@ bool PosixFiles::SearchTreeForFile(const std::string& root, const std::string& n
     std::string folder = Native(root);
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     return SearchFolder(folder, name, found, 0);
+}
+
+bool PosixFiles::ListFolder(const std::string& folder, std::vector<FolderItem>& items) {
+    items.clear();
+    DIR* dir = opendir(Native(folder).c_str());
+    if (!dir) return false;
+    FolderItem entry;
+    while (const dirent* item = readdir(dir)) {
+        if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0) continue;
+        if (DescribeEntry(dirfd(dir), item, entry)) items.push_back(entry);
+    }
+    closedir(dir);
+    return true;
 }
 
 }  // namespace qvs

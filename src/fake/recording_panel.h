@@ -1,5 +1,6 @@
 // A panel that remembers what the core told it.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@ public:
     int ShowMessage(const char* text, uint32_t icon) override {
         Messages.push_back(text);
         Icons.push_back(icon);
+        if (WhileShown) WhileShown();
         return NextAnswer;
     }
     ChannelConfig* SelectedChannel() override { return Selected; }
@@ -30,9 +32,16 @@ public:
     void RefreshChannelStatistics(ChannelConfig* config) override { StatisticsRefreshed.push_back(config); }
     void ShowGlobalSendSpeed(uint32_t cps) override { GlobalSendSpeed = cps; }
     void ShowPendingCommands(uint32_t count) override { PendingCommands = count; }
+    void ShowListColumn(const FileList*, ListColumn column, const char* text) override {
+        ListColumns[static_cast<int>(column)] = text;
+    }
+    void RefreshListViews() override { ++ListViewRefreshes; }
 
     ChannelConfig* Selected = nullptr;
     int NextAnswer = kAnswerOk;
+    // Runs while a box is open, as the box's modal loop handles whatever
+    // events and timers come in meanwhile.
+    std::function<void()> WhileShown;
     std::vector<std::string> Messages;
     std::vector<uint32_t> Icons;
     std::vector<ServedChannel*> Tabs;
@@ -41,6 +50,8 @@ public:
     std::vector<ChannelConfig*> StatisticsRefreshed;
     uint32_t GlobalSendSpeed = 0;
     uint32_t PendingCommands = 0;
+    std::string ListColumns[3];
+    int ListViewRefreshes = 0;
 };
 
 }  // namespace qvs

@@ -3,10 +3,12 @@
 #include <cstring>
 #include <string>
 
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 #include "messaging/reachability.h"
 #include "model/elapsed.h"
 #include "model/memory.h"
+#include "ports/clock_port.h"
+#include "ports/timer_port.h"
 
 namespace qvs {
 namespace {

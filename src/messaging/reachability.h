@@ -15,11 +15,17 @@ constexpr std::size_t kMaxNameLength = 200;
 
 // A nick or channel name that cannot change how the host reads the command
 // or identifier it is placed in: not empty, bounded, no blank or control
-// byte, none of the characters that separate or evaluate arguments.
+// byte, none of the characters that separate or evaluate arguments, and not
+// a lone '|', at which the host would split the command.
 bool IsSafeName(const char* name);
 
-// "$GetComChan" answers how many channels the nick shares with us; a refused
-// evaluation, 0 or a non-number means the nick is out of reach.
+// "$GetComChan" answers how many channels the nick shares with us: Unknown
+// when the host refuses the evaluation; None for 0, a non-number or a nick
+// that cannot be asked about.
+enum class SharedChannels { Unknown, None, Some };
+SharedChannels AskSharedChannels(ModuleState& state, uint32_t connectionId, const char* nick);
+
+// Reachable only on a plain yes from the host.
 bool SharesChannel(ModuleState& state, uint32_t connectionId, const char* nick);
 
 }  // namespace qvs

@@ -4,18 +4,15 @@
 #include <cstring>
 #include <string>
 
-#include "host/connections.h"
-#include "host/host_link.h"
+#include "hostlink/companion_script.h"
+#include "hostlink/connections.h"
+#include "hostlink/host_link.h"
 #include "messaging/flood_control.h"
+#include "messaging/plain_words.h"
 #include "messaging/reachability.h"
 
 namespace qvs {
 namespace {
-
-// The host's formatted-print routine writes at most 1023 characters; a longer
-// message is cut there. Names are bounded, so the cut only ever shortens the
-// text.
-constexpr std::size_t kMessageCommandSize = 1024;
 
 struct MessageForm {
     const char* Verb;
@@ -26,29 +23,6 @@ constexpr MessageForm kNotice{"/notice", false};
 constexpr MessageForm kPrivateMessage{"/msg", false};
 constexpr MessageForm kUndernetNotice{"/CNotice", true};
 constexpr MessageForm kUndernetPrivateMessage{"/CPrivMsg", true};
-
-// One message is one IRC line: a line break inside the text would let the
-// rest reach the server as a command of its own.
-void FlattenLineBreaks(char* command) {
-    for (char* c = command; *c; ++c)
-        if (*c == '\r' || *c == '\n') *c = ' ';
-}
-
-// The host splits a command line at a lone '|', and "/scid" evaluates its
-// command once more, reading a word that starts with '$' as an identifier
-// and one that starts with '%' as a variable: a requested name echoed back
-// could make the host run anything. Two bold codes, which show as nothing,
-// in front of such a word keep it plain text.
-std::string AsPlainWords(const char* text) {
-    std::string plain;
-    bool wordStart = true;
-    for (const char* c = text; *c; ++c) {
-        if (wordStart && std::strchr("$%|", *c)) plain += "\x02\x02";
-        plain += *c;
-        wordStart = *c == ' ' || *c == '\r' || *c == '\n';  // line breaks become blanks
-    }
-    return plain;
-}
 
 std::string FormatMessage(const MessageForm& form, uint32_t connectionId, const char* nick, const char* channel,
                           const char* text) {
@@ -125,9 +99,9 @@ void SendPlainNotice(ModuleState& state, uint32_t connectionId, const char* nick
 
 uint32_t HasChannelStatus(ModuleState& state, uint32_t connectionId, const char* ownNick, const char* channel) {
     if (!IsSafeName(ownNick) || !IsSafeName(channel)) return 0;
-    StatusAnswer op = AskStatus(state, "$GetOpStatus(%lu ,%s,%s)", connectionId, channel, ownNick);
+    StatusAnswer op = AskStatus(state, kGetOpStatusFormat, connectionId, channel, ownNick);
     if (op != StatusAnswer::Unset) return op == StatusAnswer::Set ? 1 : 0;
-    return AskStatus(state, "$GetVoiceStatus(%lu,%s,%s)", connectionId, channel, ownNick) == StatusAnswer::Set ? 1 : 0;
+    return AskStatus(state, kGetVoiceStatusFormat, connectionId, channel, ownNick) == StatusAnswer::Set ? 1 : 0;
 }
 
 bool FloodIsActive(const NetworkSettings* network) {

@@ -1,6 +1,5 @@
 #include "model/channel_config.h"
 
-#include "host/served_channels.h"
 #include "model/memory.h"
 #include "model/queue_ops.h"
 
@@ -21,6 +20,23 @@ void ReleaseAdSelection(AdGroupSelection* selection) {
         DeleteRecord(selection->Link);
     }
     DeleteRecord(selection);
+}
+
+template <typename Selection, typename Record>
+Selection* BindSelection(ChannelConfig& config, List<Selection>& selections, Record& record) {
+    auto* selection = NewRecord<Selection>();
+    auto* link = NewRecord<ChannelLink<Selection>>();
+    if (!selection || !link) {
+        DeleteRecord(selection);
+        DeleteRecord(link);
+        return nullptr;
+    }
+    link->Selection = selection;
+    link->Config = &config;
+    record.Channels.PushBack(link);
+    selection->Link = link;
+    selections.PushBack(selection);
+    return selection;
 }
 
 void ReleaseQueue(Queue& queue) {
@@ -52,7 +68,6 @@ ChannelConfig* NewChannelConfig(ModuleState& state, const char* channelName) {
 
 void DeleteChannelConfig(ModuleState& state, ChannelConfig* config) {
     state.ChannelConfigs.Unlink(config);
-    while (InstanceLink* link = config->Instances.Head) ReleaseServedChannel(state, link->Channel);
     ReleaseQueue(config->Small);
     ReleaseQueue(config->OpVoice);
     ReleaseNames(config->SearchTriggers);
@@ -61,6 +76,18 @@ void DeleteChannelConfig(ModuleState& state, ChannelConfig* config) {
     config->UserGroupLinks.ReleaseAll(DeleteRecord<GroupSelection>);
     ReleaseNames(config->Networks);
     DeleteRecord(config);
+}
+
+ListSelection* SelectFileList(ChannelConfig& config, FileList& list) {
+    ListSelection* selection = BindSelection(config, config.FileListLinks, list);
+    if (selection) selection->List = &list;
+    return selection;
+}
+
+AdGroupSelection* SelectAdGroup(ChannelConfig& config, AdGroup& group) {
+    AdGroupSelection* selection = BindSelection(config, config.AdGroupLinks, group);
+    if (selection) selection->Group = &group;
+    return selection;
 }
 
 ChannelConfig* FindChannelConfig(ModuleState& state, const char* name) {

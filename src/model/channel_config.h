@@ -10,9 +10,16 @@ constexpr char kDefaultSearchTrigger[] = "@find";
 // of the list.
 ChannelConfig* NewChannelConfig(ModuleState& state, const char* channelName);
 
-// Unlinks and releases a ChannelConfig: its served instances (sends closed,
-// entries removed from every queue), its own queues, selections and texts.
+// Unlinks and releases a ChannelConfig that is no longer served anywhere:
+// its own queues, selections and texts.
 void DeleteChannelConfig(ModuleState& state, ChannelConfig* config);
+
+// The channel selects the list or advertisement group: the selection joins
+// the end of the channel's selections and the channel the end of the
+// record's channels, as loading channel.dat links them. Null (and nothing
+// linked) when no record can be made.
+ListSelection* SelectFileList(ChannelConfig& config, FileList& list);
+AdGroupSelection* SelectAdGroup(ChannelConfig& config, AdGroup& group);
 
 // First ChannelConfig whose channel name equals name, or null.
 ChannelConfig* FindChannelConfig(ModuleState& state, const char* name);

@@ -1,17 +1,17 @@
 // All module-wide state in one place: the heads of every list, the global
-// settings, the List queue, the HostLink buffer and the ports. Tests build a
-// fresh one per case.
+// settings, the List queue, the host-link object and the ports. Tests build
+// a fresh one per case.
 #pragma once
 #include <cstdint>
 #include <string>
 
+#include "model/host_link_object.h"
 #include "model/list.h"
+#include "model/platform.h"
 #include "model/records.h"
-#include "ports/platform.h"
 
 namespace qvs {
 
-constexpr uint32_t kHostLinkBufferSize = 2048;
 extern const char kAppName[];
 
 // The root settings of channel.dat.
@@ -38,8 +38,7 @@ struct ModuleState {
     Platform Ports;
 
     std::string ConfigFolder;  // ends with a backslash
-    char HostLinkBuffer[kHostLinkBufferSize] = {};
-    bool CommandLogging = false;
+    HostLink Link;
 
     GlobalSettings Settings;
     List<Connection> Connections;          // newest first
@@ -61,11 +60,22 @@ struct ModuleState {
     uint32_t SpeedSamples[3] = {};
     uint32_t SpeedSampleSlot = 0;  // the sample the next reading replaces
 
+    // Advertisement timers of the served channels, newest first.
+    List<GroupActivation> GroupActivations;
+    List<AdTimer> AdTimers;
+
     // Restored queues started one at a time by the drip timer, newest first.
     List<RestorationNode> PendingRestoration;
     TimerId RestorationTimer = 0;
     // Housekeeping minutes since queues were last saved on schedule.
     uint32_t QueueSaveMinutes = 0;
+
+    // The kinds of operator message box open right now, one bit per kind:
+    // their modal loops go on handling events, which must not open another.
+    uint32_t OpenBoxes = 0;
 };
+
+// Wires the adapters in: the state's ports and those its host link uses.
+void ConnectPorts(ModuleState& state, const Platform& ports);
 
 }  // namespace qvs

@@ -1,9 +1,17 @@
 // Windows path handling in one place: the host, the stored files and the
 // list files all speak in backslash-separated paths.
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace qvs {
+
+// The platform's path limit, terminating NUL included: files are opened
+// through functions that refuse longer paths.
+constexpr std::size_t kMaxPathLength = 260;
+
+// The folder with exactly one backslash at its end.
+std::string WithTrailingSeparator(const std::string& folder);
 
 // The part after the last backslash (the whole path when there is none).
 const char* PathFileName(const char* path);

@@ -17,16 +17,6 @@ Queue& QueueOf(ModuleState& state, QueueKind kind, ServedChannel* channel) {
     return QueueOf(state, kind, channel ? channel->Config : nullptr);
 }
 
-void RemoveWaitingEntry(ModuleState& state, QueueKind kind, Queue& queue, QueueEntry* entry) {
-    state.Ports.Panel->QueueRowRemoved(kind, entry);
-    queue.Waiting.Unlink(entry);
-    if (entry->Held && queue.HeldCount) --queue.HeldCount;
-    ServedChannel* channel = entry->Channel;
-    ReleaseEntry(entry);
-    state.Ports.Panel->RefreshQueueCounters(kind, channel ? channel->Config : nullptr,
-                                            kind == QueueKind::Regular ? channel : nullptr);
-}
-
 void ReleaseEntry(QueueEntry* entry) { DeleteRecord(entry); }
 
 void ReleaseEntries(List<QueueEntry>& entries) { entries.ReleaseAll(ReleaseEntry); }

@@ -1,5 +1,5 @@
 // Operations on one queue that every subsystem needs: finding where a kind
-// of queue lives, removing and releasing entries.
+// of queue lives, releasing entries.
 #pragma once
 #include "model/module_state.h"
 
@@ -8,10 +8,6 @@ namespace qvs {
 // The queue of that kind for a channel (the List queue is module-wide).
 Queue& QueueOf(ModuleState& state, QueueKind kind, ServedChannel* channel);
 Queue& QueueOf(ModuleState& state, QueueKind kind, ChannelConfig* config);
-
-// Removes one waiting entry: its view row, its held mark, the entry itself,
-// then the counters.
-void RemoveWaitingEntry(ModuleState& state, QueueKind kind, Queue& queue, QueueEntry* entry);
 
 // Releases an entry that is in no list any more.
 void ReleaseEntry(QueueEntry* entry);

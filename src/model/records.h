@@ -307,6 +307,28 @@ struct AdGroup {
     AdGroup* Prev = nullptr;
 };
 
+// A group of a served channel waiting for its activation timer.
+struct GroupActivation {
+    TimerId Timer = 0;
+    AdGroupSelection* Selection = nullptr;
+    ChannelConfig* Config = nullptr;
+    ServedChannel* Channel = nullptr;
+    GroupActivation* Next = nullptr;
+    GroupActivation* Prev = nullptr;
+};
+
+// An advertisement shown on its timer in a served channel: once after
+// StartAfter, then every Interval while it runs every so often.
+struct AdTimer {
+    TimerId Timer = 0;
+    ServedChannel* Channel = nullptr;
+    Advertisement* Ad = nullptr;
+    ChannelConfig* Config = nullptr;
+    AdGroupSelection* Selection = nullptr;
+    AdTimer* Next = nullptr;
+    AdTimer* Prev = nullptr;
+};
+
 struct RandomTextFile {
     Text Name;
     Text FullPathname;

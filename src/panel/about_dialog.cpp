@@ -4,30 +4,17 @@
 #include "panel/about_dialog_resource.h"
 
 namespace qvs {
-namespace {
 
-INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM first) {
-    switch (message) {
-        case WM_INITDIALOG: SetDlgItemTextA(dialog, IDC_ABOUT_NAME, kAppName); return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(first) == IDOK || LOWORD(first) == IDCANCEL) EndDialog(dialog, LOWORD(first));
-            return TRUE;
-        default: return FALSE;
-    }
+AboutDialog::AboutDialog() : DialogBase(IDD_ABOUT) {}
+
+bool AboutDialog::OnInit() {
+    SetDlgItemTextA(Window(), IDC_ABOUT_NAME, kAppName);
+    return true;
 }
 
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM first, LPARAM) {
-    try {
-        return HandleAboutMessage(dialog, message, first);
-    } catch (...) {
-        return FALSE;
-    }
-}
-
-}  // namespace
-
-void ShowAboutDialog(HINSTANCE instance, HWND owner) {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProc, 0);
+bool AboutDialog::OnCommand(int id, int) {
+    if (id == IDOK || id == IDCANCEL) End(id);
+    return true;
 }
 
 }  // namespace qvs

@@ -1,9 +1,16 @@
 // The modal About dialog of the panel's system menu.
 #pragma once
-#include "win32/windows_api.h"
+#include "panel/framework/dialog_base.h"
 
 namespace qvs {
 
-void ShowAboutDialog(HINSTANCE instance, HWND owner);
+class AboutDialog final : public DialogBase {
+public:
+    AboutDialog();
+
+private:
+    bool OnInit() override;
+    bool OnCommand(int id, int code) override;
+};
 
 }  // namespace qvs

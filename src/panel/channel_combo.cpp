@@ -1,6 +1,6 @@
 #include "panel/channel_combo.h"
 
-#include "panel/panel_resource.h"
+#include "panel/panel_window_resource.h"
 
 namespace qvs {
 

@@ -1,13 +1,16 @@
 #include "panel/panel_notifications.h"
 
 #include "model/module_state.h"
-#include "panel/panel_resource.h"
+#include "panel/panel_window_resource.h"
 
 namespace qvs {
 
 int PanelNotifications::ShowMessage(const char* text, uint32_t icon) {
-    UINT buttons = icon == kIconQuestion ? MB_YESNO : MB_OK;
-    return MessageBoxA(panel_.load(), text, kAppName, icon | buttons);
+    // A question not asked is answered No: nothing is deleted on a box the
+    // operator never saw.
+    bool question = icon == kIconQuestion;
+    UINT buttons = question ? MB_YESNO : MB_OK;
+    return boxes_.Show(panel_.load(), kAppName, text, icon | buttons, question ? kAnswerNo : kAnswerOk);
 }
 
 ChannelConfig* PanelNotifications::SelectedChannel() {

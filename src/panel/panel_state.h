@@ -1,6 +1,6 @@
 // What the UI thread keeps about its panel.
 #pragma once
-#include "host/periodic.h"
+#include "intake/periodic.h"
 #include "panel/popup_menus.h"
 #include "win32/windows_api.h"
 

@@ -1,12 +1,19 @@
 // The control panel: a modeless dialog of the private class "QVSDLGCLASS"
-// owned by the host's window. Its window procedure receives the
-// ServerEvents, the system menu, and the unload request of the shell.
+// owned by the host's window. Its dialog procedure receives the
+// ServerEvents, the system menu, and the unload request of the module.
 #pragma once
-#include "win32/windows_api.h"
+#include "panel/about_dialog.h"
+#include "panel/framework/tabbed_dialog.h"
+#include "panel/pages/advertisement_page.h"
+#include "panel/pages/file_lists_page.h"
+#include "panel/pages/global_page.h"
+#include "panel/pages/options_page.h"
+#include "panel/pages/queues_page.h"
+#include "panel/pages/statistics_page.h"
+#include "panel/pages/users_page.h"
+#include "panel/panel_context.h"
 
 namespace qvs {
-
-struct Shell;
 
 constexpr char kPanelClass[] = "QVSDLGCLASS";
 // Posted by the unload on the host's thread: the UI thread stops the
@@ -17,8 +24,33 @@ constexpr UINT kUnloadRequest = WM_APP + 1;
 void RegisterPanelClass(HINSTANCE instance);
 void UnregisterPanelClass(HINSTANCE instance);
 
-// Creates the panel with its icon, system menu, pages and channel list, and
-// brings back the Connections' flood windows. Null when it could not be made.
-HWND OpenPanel(Shell& shell);
+class PanelWindow final : public TabbedDialog {
+public:
+    explicit PanelWindow(const PanelContext& context);
+    // Creates the panel with its icon, system menu, pages and channel list,
+    // and brings back the Connections' flood windows. Null when it could not
+    // be made.
+    HWND Open();
+
+private:
+    bool OnInit() override;
+    bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
+    void OnDestroy();
+    void OnUnloadRequest();
+    bool OnServerEvent(UINT message, WPARAM first, LPARAM second);
+    bool OnHitTest(WPARAM first, LPARAM second);
+    void RememberInitialSize();
+    void AddMainPages();
+
+    PanelContext context_;
+    AboutDialog about_;
+    FileListsPage fileLists_;
+    AdvertisementPage advertisement_;
+    OptionsPage options_;
+    StatisticsPage statistics_;
+    GlobalPage global_;
+    UsersPage users_;
+    QueuesPage queues_;
+};
 
 }  // namespace qvs

@@ -1,8 +1,8 @@
 #include "panel/system_menu.h"
 
 #include "panel/about_dialog.h"
-#include "panel/panel_resource.h"
 #include "panel/panel_state.h"
+#include "panel/panel_window_resource.h"
 
 namespace qvs {
 
@@ -15,13 +15,13 @@ void AppendSystemMenuItems(HWND panel) {
     AppendMenuA(menu, MF_STRING, IDM_ABOUT, "About...");
 }
 
-bool HandleSystemCommand(HINSTANCE instance, HWND panel, const PanelState& ui, WPARAM command) {
+bool HandleSystemCommand(HINSTANCE instance, HWND panel, const PanelState& ui, AboutDialog& about, WPARAM command) {
     switch (command) {
         case IDM_RESTORE_SIZE:
             ShowWindow(panel, SW_RESTORE);
             MoveWindow(panel, 0, 0, ui.InitialWidth, ui.InitialHeight, TRUE);
             return true;
-        case IDM_ABOUT: ShowAboutDialog(instance, panel); return true;
+        case IDM_ABOUT: about.RunModal(instance, panel); return true;
         default: break;
     }
     // The low four bits of the platform's own commands are its own.

@@ -5,10 +5,11 @@
 
 namespace qvs {
 
+class AboutDialog;
 struct PanelState;
 
 void AppendSystemMenuItems(HWND panel);
 // True when the command was the panel's to handle.
-bool HandleSystemCommand(HINSTANCE instance, HWND panel, const PanelState& ui, WPARAM command);
+bool HandleSystemCommand(HINSTANCE instance, HWND panel, const PanelState& ui, AboutDialog& about, WPARAM command);
 
 }  // namespace qvs

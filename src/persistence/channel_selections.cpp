@@ -1,5 +1,6 @@
 #include "persistence/channel_selections.h"
 
+#include "model/channel_config.h"
 #include "model/memory.h"
 #include "persistence/numbered_elements.h"
 
@@ -53,19 +54,6 @@ T* FindByName(const List<T>& records, Text T::*field, const Text& name) {
     return nullptr;
 }
 
-// The selection joins the end of the channel's list and the channel joins the
-// end of the selected record's list of channels.
-template <typename Selection, typename Record>
-void Bind(ChannelConfig& config, List<Selection>& selections, Selection* selection, Record* record) {
-    auto* link = NewRecord<ChannelLink<Selection>>();
-    if (!link) return DeleteRecord(selection);
-    link->Selection = selection;
-    link->Config = &config;
-    record->Channels.PushBack(link);
-    selection->Link = link;
-    selections.PushBack(selection);
-}
-
 void WriteGroupSelections(const StorageRef& channel, const ChannelConfig& config) {
     if (!config.UserGroupLinks.Empty()) {
         StorageRef groups = channel.CreateStorage(kGroupStorage);
@@ -114,12 +102,9 @@ void ReadListSelections(ModuleState& state, const StorageRef& channel, ChannelCo
         Text name = StoredName(lists, ElementName(number).c_str(), StringForm::Terminated);
         if (name.IsNone()) return false;
         FileList* list = FindByName(state.FileLists, &FileList::ListName, name);
-        ListSelection* selection = list ? NewRecord<ListSelection>() : nullptr;
-        if (!selection) return true;
-        selection->List = list;
+        ListSelection* selection = list ? SelectFileList(config, *list) : nullptr;
         // A missing option leaves the selection's default, both windows.
-        ReadDword(lists, ElementName(number, kOptionSuffix).c_str(), selection->AccessMode);
-        Bind(config, config.FileListLinks, selection, list);
+        if (selection) ReadDword(lists, ElementName(number, kOptionSuffix).c_str(), selection->AccessMode);
         return true;
     });
 }
@@ -143,11 +128,8 @@ void ReadAdSelections(ModuleState& state, const StorageRef& channel, ChannelConf
     ReadNumberedStorages(channel.OpenStorage(kAdStorage), kFromOne, count, [&](const StorageRef& child) {
         AdGroup* group = FindByName(state.AdGroups, &AdGroup::AdsGroupName,
                                     StoredName(child, kAdGroupNameKey, StringForm::Terminated));
-        AdGroupSelection* selection = group ? NewRecord<AdGroupSelection>() : nullptr;
-        if (!selection) return;
-        selection->Group = group;
-        AdSelectionKeys(KeyReader(child), *selection);
-        Bind(config, config.AdGroupLinks, selection, group);
+        AdGroupSelection* selection = group ? SelectAdGroup(config, *group) : nullptr;
+        if (selection) AdSelectionKeys(KeyReader(child), *selection);
     });
 }
 

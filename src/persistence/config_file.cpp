@@ -4,14 +4,18 @@
 #include <cstring>
 #include <vector>
 
+#include "hostlink/operator_boxes.h"
+#include "ports/panel_port.h"
+#include "ports/file_port.h"
+
 namespace qvs {
 namespace {
 
 void ShowFailure(ModuleState& state, const char* failureText, const std::string& path) {
-    if (!failureText || !state.Ports.Panel) return;
+    if (!failureText) return;
     std::vector<char> message(std::strlen(failureText) + path.size() + 1);
     std::snprintf(message.data(), message.size(), failureText, path.c_str());
-    state.Ports.Panel->ShowMessage(message.data(), kIconError);
+    ShowOperatorBox(state, OperatorBox::SaveFailure, message.data(), kIconError);
 }
 
 }  // namespace

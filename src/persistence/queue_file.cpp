@@ -2,13 +2,16 @@
 
 #include <cstdio>
 
-#include "host/host_link.h"
-#include "host/text_routines.h"
+#include "hostlink/host_link.h"
+#include "hostlink/text_routines.h"
 #include "messaging/reachability.h"
 #include "model/memory.h"
 #include "model/paths.h"
 #include "model/queue_ops.h"
 #include "users/member_entry.h"
+#include "ports/profile_port.h"
+#include "ports/panel_port.h"
+#include "ports/file_port.h"
 
 namespace qvs {
 namespace {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace qvs {
 
@@ -11,6 +12,16 @@ struct MappedFile {
     const char* Data = nullptr;
     uint64_t Size = 0;
     void* Handle = nullptr;  // adapter's own
+};
+
+// One entry of a folder listing.
+struct FolderItem {
+    std::string Name;
+    uint64_t Size = 0;
+    bool IsFolder = false;
+    // A symbolic link, junction or other reparse point: following one into a
+    // folder can lead back up the tree.
+    bool IsLink = false;
 };
 
 class FilePort {
@@ -37,6 +48,9 @@ public:
     virtual void UnmapFile(MappedFile& view) = 0;
     // Finds a file by name anywhere below root; the full path on success.
     virtual bool SearchTreeForFile(const std::string& root, const std::string& name, std::string& found) = 0;
+    // The entries of one folder, without "." and "..", in no set order;
+    // false when the folder cannot be read.
+    virtual bool ListFolder(const std::string& folder, std::vector<FolderItem>& items) = 0;
 };
 
 }  // namespace qvs

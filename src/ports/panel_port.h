@@ -11,6 +11,9 @@ namespace qvs {
 enum MessageBoxIcon : uint32_t { kIconError = 0x10, kIconQuestion = 0x20, kIconInformation = 0x40 };
 enum MessageBoxAnswer : int { kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7 };
 
+// The list manager's columns that a generation fills in.
+enum class ListColumn : uint32_t { FilesInList, SizeOfFiles, DateCreated };
+
 class PanelPort {
 public:
     virtual ~PanelPort() = default;
@@ -33,6 +36,12 @@ public:
     // flood control for the shown channel's first connection.
     virtual void ShowGlobalSendSpeed(uint32_t cps) = 0;
     virtual void ShowPendingCommands(uint32_t count) = 0;
+    // List manager: one column of the list's row (found by its item data).
+    // May come from a generation thread: the panel applies it when free and
+    // never makes that thread wait for the UI thread.
+    virtual void ShowListColumn(const FileList* list, ListColumn column, const char* text) = 0;
+    // The list views show the lists' current values again.
+    virtual void RefreshListViews() = 0;
 };
 
 // The panel that is not there.
@@ -49,6 +58,8 @@ public:
     void RefreshChannelStatistics(ChannelConfig*) override {}
     void ShowGlobalSendSpeed(uint32_t) override {}
     void ShowPendingCommands(uint32_t) override {}
+    void ShowListColumn(const FileList*, ListColumn, const char*) override {}
+    void RefreshListViews() override {}
 };
 
 }  // namespace qvs

@@ -1,9 +1,10 @@
 #include "requests/admission.h"
 
-#include "host/user_text.h"
+#include "hostlink/user_text.h"
 #include "messaging/routing.h"
 #include "model/queue_ops.h"
 #include "model/queue_words.h"
+#include "ports/panel_port.h"
 
 namespace qvs {
 namespace {

@@ -3,8 +3,8 @@
 #pragma once
 #include <cstdint>
 
-#include "host/server_events.h"
 #include "model/module_state.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

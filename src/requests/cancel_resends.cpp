@@ -1,8 +1,29 @@
 #include "requests/cancel_resends.h"
 
-namespace qvs {
+#include "requests/reply.h"
 
-// Resend cancelling is not written yet; the trigger is consumed.
-void CancelResends(ModuleState&, ServedChannel*, const char*) {}
+namespace qvs {
+namespace {
+
+constexpr char kResendCancelled[] = ": \x03" "12,15Resend cancelled\x03";
+
+// Attempts used up: the next failure of that send is final.
+void UseUpAttempts(Queue& queue, const char* nick, const ResendRule& rule) {
+    for (QueueEntry* entry = queue.Sending.Head; entry; entry = entry->Next) {
+        if (!entry->Nick.Equals(nick)) continue;
+        entry->ResendAttempts = rule.Limit;
+        return;
+    }
+}
+
+}  // namespace
+
+void CancelResends(ModuleState& state, ServedChannel* channel, const char* nick) {
+    ChannelConfig* config = channel->Config;
+    UseUpAttempts(channel->Regular, nick, config->RegularQueueResend);
+    UseUpAttempts(config->Small, nick, config->SQueueResend);
+    UseUpAttempts(config->OpVoice, nick, config->OpVoiceQueueResend);
+    ReplyByNotice(state, channel, nick, kResendCancelled);
+}
 
 }  // namespace qvs

@@ -3,10 +3,11 @@
 #include <string>
 
 #include "ads/ad_triggers.h"
-#include "host/user_text.h"
+#include "hostlink/user_text.h"
 #include "messaging/reachability.h"
 #include "messaging/routing.h"
 #include "model/names.h"
+#include "model/trigger_words.h"
 #include "requests/access_mode.h"
 #include "requests/file_request.h"
 #include "requests/list_request.h"
@@ -14,7 +15,6 @@
 #include "requests/request_line.h"
 #include "requests/search_trigger.h"
 #include "requests/stock_triggers.h"
-#include "requests/trigger_words.h"
 #include "requests/user_status.h"
 #include "users/group_membership.h"
 
@@ -42,10 +42,10 @@ struct Dispatch {
 };
 
 bool IsFileTrigger(const Dispatch& d, const FileList* list) {
-    if (d.Config()->AGFileTriggerMode == 1) {
-        std::string nickTrigger = std::string("!") + d.Channel->OwnNick.c_str();
-        if (NamesEqual(d.Line.Word.c_str(), nickTrigger.c_str())) return true;
-    }
+    std::string nickTrigger;
+    if (d.Config()->AGFileTriggerMode == 1 && OwnNickTrigger("!", d.Channel->OwnNick, nickTrigger) &&
+        NamesEqual(d.Line.Word.c_str(), nickTrigger.c_str()))
+        return true;
     return IsTriggerWord(list->FileTrigger, d.Line.Word);
 }
 

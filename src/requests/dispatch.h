@@ -1,8 +1,8 @@
 // Trigger dispatch: decides whether a line of channel or private text is a
 // trigger and hands it to whatever answers it.
 #pragma once
-#include "host/server_events.h"
 #include "model/module_state.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

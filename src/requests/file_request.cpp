@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "host/user_text.h"
+#include "hostlink/user_text.h"
 #include "messaging/routing.h"
 #include "model/queue_ops.h"
+#include "ports/file_port.h"
 #include "requests/admission.h"
 #include "requests/listed_file.h"
 #include "requests/new_entry.h"

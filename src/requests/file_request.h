@@ -1,7 +1,7 @@
 // A file request for one FileList: look the name up, queue the file, answer.
 #pragma once
-#include "host/server_events.h"
 #include "model/module_state.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

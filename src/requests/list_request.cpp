@@ -2,12 +2,14 @@
 
 #include <string>
 
-#include "host/user_text.h"
+#include "hostlink/user_text.h"
 #include "lists/list_file_path.h"
-#include "lists/request_regeneration.h"
+#include "lists/list_texts.h"
+#include "lists/regeneration.h"
 #include "messaging/routing.h"
 #include "model/paths.h"
 #include "model/queue_ops.h"
+#include "ports/file_port.h"
 #include "requests/admission.h"
 #include "requests/new_entry.h"
 #include "sending/scheduler.h"
@@ -17,9 +19,6 @@ namespace {
 
 constexpr char kListQueueDisabledNotice[] =
     "\x03" "12,15Sorry, I currently don't serve the list: list queue disabled.\x03";
-constexpr char kListUpdatingNotice[] =
-    "\x03" "12,15Sorry,\x03\x03" "2,15 %s\x03\x03" "12,15 listfile is being updated. Please wait a moment and try "
-    "again.\x03";
 
 // Refusals come before anything is queued; true when one was sent.
 bool RefuseListRequest(ModuleState& state, const FileList* list, const TextEvent& request) {

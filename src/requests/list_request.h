@@ -1,7 +1,7 @@
 // A list request: queue the FileList's list file itself.
 #pragma once
-#include "host/server_events.h"
 #include "model/module_state.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

@@ -1,7 +1,9 @@
 #include "requests/listed_file.h"
 
+#include "ports/file_port.h"
 #include "requests/file_names.h"
 #include "requests/folded_pattern.h"
+#include "requests/list_file_view.h"
 
 namespace qvs {
 namespace {
@@ -13,25 +15,6 @@ constexpr char kFolderHeader[] = "[ contents of ";
 constexpr std::size_t kFolderHeaderLength = sizeof kFolderHeader - 1;
 // What follows the folder path on that line.
 constexpr std::size_t kFolderHeaderTail = 2;
-
-// A read-only view of the list file for the duration of one lookup.
-class ListFileView {
-public:
-    ListFileView(FilePort& files, const std::string& path) : files_(files), open_(files.MapFile(path, view_)) {}
-    ~ListFileView() {
-        if (open_) files_.UnmapFile(view_);
-    }
-    ListFileView(const ListFileView&) = delete;
-    ListFileView& operator=(const ListFileView&) = delete;
-    bool Open() const { return open_; }
-    const char* Data() const { return view_.Data; }
-    std::size_t Size() const { return static_cast<std::size_t>(view_.Size); }
-
-private:
-    FilePort& files_;
-    MappedFile view_;
-    bool open_;
-};
 
 // Every line starts with the same trigger and most share an extension; the
 // rest of the name is what tells them apart.

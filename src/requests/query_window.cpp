@@ -1,6 +1,6 @@
 #include "requests/query_window.h"
 
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 
 namespace qvs {
 

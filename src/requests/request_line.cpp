@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "host/text_routines.h"
+#include "hostlink/text_routines.h"
 
 namespace qvs {
 

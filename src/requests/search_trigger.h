@@ -1,8 +1,8 @@
 // The search trigger words of a channel ("@find" by default).
 #pragma once
-#include "host/server_events.h"
 #include "model/module_state.h"
 #include "requests/request_line.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "model/trigger_words.h"
 #include "requests/cancel_resends.h"
 #include "requests/request_removal.h"
 #include "requests/stock_answers.h"
-#include "requests/trigger_words.h"
 
 namespace qvs {
 namespace {
@@ -53,7 +53,8 @@ constexpr StockTrigger kStockTriggers[] = {
 bool DispatchStockTrigger(ModuleState& state, ServedChannel* channel, const TextEvent& request,
                           const RequestLine& line) {
     const ChannelConfig* config = channel->Config;
-    std::string ownTrigger = std::string("@") + channel->OwnNick.c_str();
+    std::string ownTrigger;
+    if (!OwnNickTrigger("@", channel->OwnNick, ownTrigger)) return false;
     for (const StockTrigger& trigger : kStockTriggers) {
         if (trigger.Enabled && config->*trigger.Enabled != 1) continue;
         if (!BeginsWithNoCase(line.Word, ownTrigger + trigger.Suffix)) continue;

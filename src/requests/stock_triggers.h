@@ -1,8 +1,8 @@
 // The stock triggers: an at sign, the own nick and a suffix such as "-que".
 #pragma once
-#include "host/server_events.h"
 #include "model/module_state.h"
 #include "requests/request_line.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

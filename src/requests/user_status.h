@@ -1,7 +1,7 @@
 // The requester's status in the channel, asked of the companion script.
 #pragma once
-#include "host/server_events.h"
 #include "model/module_state.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

@@ -1,6 +1,6 @@
 #include "sending/close_host_send.h"
 
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 #include "sending/host_sends.h"
 
 namespace qvs {

@@ -1,6 +1,7 @@
 #include "sending/completion.h"
 
 #include "model/names.h"
+#include "ports/panel_port.h"
 #include "sending/scheduler.h"
 #include "sending/send_slots.h"
 #include "sending/start_send.h"
@@ -65,9 +66,9 @@ bool MayResend(const ResendRule& rule, const QueueEntry* entry) {
 
 void CountSuccess(ModuleState& state, const FoundSend& send, const SendEvent& report) {
     ChannelConfig* config = send.Channel->Config;
-    RecordCompletedSend(config, report);
+    RecordCompletedSend(config, report.Bytes, report.Cps);
     state.Ports.Panel->RefreshChannelStatistics(config);
-    UpdateTopList(state, send.Channel, report);
+    UpdateTopList(state, send.Channel, report.FilePath);
 }
 
 // Back to the tail of its own queue, keeping its attempts and request time.

@@ -1,7 +1,7 @@
 // The end of a send the host reports: success or failure.
 #pragma once
-#include "host/server_events.h"
 #include "model/module_state.h"
+#include "wire/server_event_wire.h"
 
 namespace qvs {
 

@@ -1,10 +1,7 @@
 #include "sending/hold.h"
 
-#include <string>
-
-#include "host/host_link.h"
-#include "host/text_routines.h"
 #include "messaging/reachability.h"
+#include "ports/panel_port.h"
 #include "sending/send_slots.h"
 
 namespace qvs {
@@ -43,13 +40,10 @@ bool QueueIsHeld(const ModuleState& state, uint32_t holdFlag) {
     return false;
 }
 
+// A refused answer keeps the entry as it is; a name that cannot be placed in
+// an identifier cannot be sent to either.
 bool NickIsGone(ModuleState& state, uint32_t connectionId, const char* nick) {
-    // A name that cannot be placed in an identifier cannot be sent to either.
-    if (!IsSafeName(nick)) return true;
-    std::string shared;
-    if (!Evaluate(state, shared, "$GetComChan(%lu, %s)", static_cast<unsigned long>(connectionId), nick)) return false;
-    uint32_t count = ParseDecimal(shared.c_str());
-    return count == 0 || count == kInvalidNumber;
+    return AskSharedChannels(state, connectionId, nick) == SharedChannels::None;
 }
 
 bool HoldIfNickGone(ModuleState& state, QueueKind kind, Queue& queue, const ChannelConfig* config,

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "model/queue_ops.h"
+#include "ports/panel_port.h"
+#include "sending/waiting_entries.h"
 
 namespace qvs {
 namespace {

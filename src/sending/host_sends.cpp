@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "host/host_link.h"
-#include "host/text_routines.h"
+#include "hostlink/companion_script.h"
+#include "hostlink/host_link.h"
+#include "hostlink/text_routines.h"
 #include "messaging/reachability.h"
 #include "model/names.h"
 
@@ -45,11 +46,11 @@ uint32_t FindHostSend(ModuleState& state, uint32_t connectionId, const char* nic
     if (!IsSafeName(nick)) return 0;
     const unsigned long id = connectionId;
     std::string value;
-    uint32_t sends = BoundedCount(Evaluate(state, value, "$GetSendCountPerNick(%lu,%s)", id, nick), value);
+    uint32_t sends = BoundedCount(Evaluate(state, value, kGetSendCountPerNickFormat, id, nick), value);
     for (unsigned long number = 1; number <= sends; ++number) {
         std::string folder, name;
-        if (!Evaluate(state, folder, "$GetSendPathName(%lu, %s,%lu)", id, nick, number)) continue;
-        Evaluate(state, name, "$GetSendFileName(%lu ,%s,%lu)", id, nick, number);
+        if (!Evaluate(state, folder, kGetSendPathNameFormat, id, nick, number)) continue;
+        Evaluate(state, name, kGetSendFileNameFormat, id, nick, number);
         if (NamesEqual((folder + name).c_str(), path)) return static_cast<uint32_t>(number);
     }
     return 0;

@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "host/host_link.h"
-#include "host/text_routines.h"
+#include "hostlink/companion_script.h"
+#include "hostlink/host_link.h"
+#include "hostlink/text_routines.h"
 #include "messaging/routing.h"
 #include "model/paths.h"
 #include "sending/scheduler.h"
@@ -27,7 +28,7 @@ void SetCpsSum(QueueEntry* entry, uint64_t sum) {
 // A refused or unreadable answer is no reading at all.
 bool TakeReading(ModuleState& state, QueueEntry* entry, uint32_t sendNumber) {
     std::string value;
-    if (!Evaluate(state, value, "$GetSendCpsForNick(%lu,%s,%lu)", static_cast<unsigned long>(entry->ConnectionId),
+    if (!Evaluate(state, value, kGetSendCpsForNickFormat, static_cast<unsigned long>(entry->ConnectionId),
                   entry->Nick.c_str(), static_cast<unsigned long>(sendNumber)))
         return false;
     uint32_t cps = ParseDecimal(value.c_str());

@@ -1,6 +1,7 @@
 #include "sending/restoration_drip.h"
 
 #include "model/memory.h"
+#include "ports/timer_port.h"
 #include "sending/scheduler.h"
 
 namespace qvs {

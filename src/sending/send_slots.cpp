@@ -1,6 +1,7 @@
 #include "sending/send_slots.h"
 
 #include "model/queue_ops.h"
+#include "ports/panel_port.h"
 
 namespace qvs {
 

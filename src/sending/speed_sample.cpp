@@ -1,6 +1,7 @@
 #include "sending/speed_sample.h"
 
-#include "host/text_routines.h"
+#include "hostlink/text_routines.h"
+#include "ports/panel_port.h"
 #include "sending/host_sends.h"
 
 namespace qvs {

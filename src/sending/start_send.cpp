@@ -3,14 +3,16 @@
 #include <cstdio>
 #include <string>
 
-#include "host/connections.h"
-#include "host/host_link.h"
+#include "hostlink/companion_script.h"
+#include "hostlink/connections.h"
+#include "hostlink/host_link.h"
 #include "lists/list_file_path.h"
 #include "messaging/flood_control.h"
 #include "messaging/reachability.h"
 #include "messaging/routing.h"
 #include "model/elapsed.h"
 #include "model/paths.h"
+#include "ports/clock_port.h"
 
 namespace qvs {
 namespace {
@@ -69,13 +71,13 @@ std::string FormatSendCommand(const ModuleState& state, const QueueEntry* entry)
     bool alternate = state.Settings.UseFirewallWorkaround == 1;
     char command[kHostLinkBufferSize];
     if (alternate && limited)
-        std::snprintf(command, sizeof command, "/SendFileAlternateLimit %lu %lu %s %lu %s", id, limit, nick, port, path);
+        std::snprintf(command, sizeof command, kSendFileAlternateLimitFormat, id, limit, nick, port, path);
     else if (alternate)
-        std::snprintf(command, sizeof command, "/SendFileAlternate %lu %s %lu %s", id, nick, port, path);
+        std::snprintf(command, sizeof command, kSendFileAlternateFormat, id, nick, port, path);
     else if (limited)
-        std::snprintf(command, sizeof command, "/SendFileLimit %lu %lu %s %s", id, limit, nick, path);
+        std::snprintf(command, sizeof command, kSendFileLimitFormat, id, limit, nick, path);
     else
-        std::snprintf(command, sizeof command, "/SendFile %lu %s %s", id, nick, path);
+        std::snprintf(command, sizeof command, kSendFileFormat, id, nick, path);
     return command;
 }
 

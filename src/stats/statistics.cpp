@@ -1,15 +1,15 @@
 #include "stats/statistics.h"
 
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 #include "stats/number_texts.h"
 
 namespace qvs {
 
-void RecordCompletedSend(ChannelConfig* config, const SendEvent& send) {
+void RecordCompletedSend(ChannelConfig* config, uint32_t bytes, uint32_t speed) {
     ++config->NoOfFilesSent;
-    config->SizeOfFilesSent += send.Bytes;
-    config->AvgSendSpeed += send.Cps;
-    if (send.Cps > config->MaxSendSpeed) config->MaxSendSpeed = send.Cps;
+    config->SizeOfFilesSent += bytes;
+    config->AvgSendSpeed += speed;
+    if (speed > config->MaxSendSpeed) config->MaxSendSpeed = speed;
 }
 
 CombinedStatistics CombineStatistics(const ModuleState& state) {

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string>
 
-#include "host/server_events.h"
 #include "model/module_state.h"
 
 namespace qvs {
 
-// Counts one successful send of the Regular, SmallFile or OpVoice queue.
-void RecordCompletedSend(ChannelConfig* config, const SendEvent& send);
+// Counts one successful send of the Regular, SmallFile or OpVoice queue:
+// its size in bytes and its speed in bytes per second.
+void RecordCompletedSend(ChannelConfig* config, uint32_t bytes, uint32_t speed);
 
 // The counters of every channel added up.
 struct CombinedStatistics {

@@ -4,9 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/text_routines.h"
+#include "hostlink/text_routines.h"
 #include "model/names.h"
 #include "model/paths.h"
+#include "ports/file_port.h"
 
 namespace qvs {
 namespace {
@@ -124,9 +125,9 @@ std::string TopListPath(const ModuleState& state, const ChannelConfig* config) {
     return state.ConfigFolder + config->ChannelName.c_str() + "-toplist.txt";
 }
 
-void UpdateTopList(ModuleState& state, ServedChannel* channel, const SendEvent& send) {
-    if (state.Settings.EnableTopList == 0 || !send.FilePath) return;
-    const char* name = PathFileName(send.FilePath);
+void UpdateTopList(ModuleState& state, ServedChannel* channel, const char* filePath) {
+    if (state.Settings.EnableTopList == 0 || !filePath) return;
+    const char* name = PathFileName(filePath);
     // A line end inside the name would break the one-line-per-name layout.
     if (!*name || std::strpbrk(name, "\r\n")) return;
     CountDownload(state, TopListPath(state, channel->Config), name);

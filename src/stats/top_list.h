@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "host/server_events.h"
 #include "model/module_state.h"
 
 namespace qvs {
@@ -21,10 +20,11 @@ struct TopListEntry {
 // Configuration folder + channel name + "-toplist.txt".
 std::string TopListPath(const ModuleState& state, const ChannelConfig* config);
 
-// Counts one more download of the sent file's name: its count is rewritten
-// in place, a new name is appended. Nothing happens while the top list is
+// Counts one more download of the sent file's name (the part of its path
+// after the last separator): its count is rewritten in place, a new name is
+// appended. Nothing happens while the top list is
 // switched off or when the file cannot be read or written.
-void UpdateTopList(ModuleState& state, ServedChannel* channel, const SendEvent& send);
+void UpdateTopList(ModuleState& state, ServedChannel* channel, const char* filePath);
 
 // The entries from most to least downloaded (equal counts by descending
 // name), at most maximum of them (all for 0).

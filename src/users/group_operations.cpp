@@ -5,6 +5,7 @@
 
 #include "model/memory.h"
 #include "users/group_membership.h"
+#include "ports/panel_port.h"
 
 namespace qvs {
 

@@ -2,6 +2,7 @@
 
 #include "model/memory.h"
 #include "users/group_membership.h"
+#include "ports/clock_port.h"
 
 namespace qvs {
 

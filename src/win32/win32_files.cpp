@@ -2,6 +2,8 @@
 
 #include "win32/windows_api.h"
 
+#include <cstring>
+
 #include <dbghelp.h>
 
 #include "win32/handles.h"
@@ -32,6 +34,33 @@ bool WriteFrom(const std::string& path, DWORD disposition, LARGE_INTEGER offset,
     if (!file.Valid()) return false;
     if (!SetFilePointerEx(file.Get(), offset, nullptr, method)) return false;
     return WriteWhole(file.Get(), bytes, count);
+}
+
+// A search handle closed with FindClose.
+class FolderSearch {
+public:
+    FolderSearch(const std::string& pattern, WIN32_FIND_DATAA& found) : handle_(FindFirstFileA(pattern.c_str(), &found)) {}
+    ~FolderSearch() {
+        if (Valid()) FindClose(handle_);
+    }
+    FolderSearch(const FolderSearch&) = delete;
+    FolderSearch& operator=(const FolderSearch&) = delete;
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool Next(WIN32_FIND_DATAA& found) { return FindNextFileA(handle_, &found) != 0; }
+
+private:
+    HANDLE handle_;
+};
+
+bool IsDotEntry(const char* name) { return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0; }
+
+FolderItem ItemOf(const WIN32_FIND_DATAA& found) {
+    FolderItem item;
+    item.Name = found.cFileName;
+    item.IsFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    item.IsLink = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    item.Size = item.IsFolder ? 0 : (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    return item;
 }
 
 }  // namespace
@@ -109,6 +138,20 @@ bool Win32Files::SearchTreeForFile(const std::string& root, const std::string& n
     char result[MAX_PATH] = {};
     if (!::SearchTreeForFile(const_cast<char*>(root.c_str()), const_cast<char*>(name.c_str()), result)) return false;
     found = result;
+    return true;
+}
+
+bool Win32Files::ListFolder(const std::string& folder, std::vector<FolderItem>& items) {
+    items.clear();
+    std::string pattern = folder;
+    if (pattern.empty() || pattern.back() != '\\') pattern += '\\';
+    pattern += '*';
+    WIN32_FIND_DATAA found;
+    FolderSearch search(pattern, found);
+    if (!search.Valid()) return false;
+    do {
+        if (!IsDotEntry(found.cFileName)) items.push_back(ItemOf(found));
+    } while (search.Next(found));
     return true;
 }
 

@@ -18,6 +18,7 @@ public:
     bool MapFile(const std::string& path, MappedFile& view) override;
     void UnmapFile(MappedFile& view) override;
     bool SearchTreeForFile(const std::string& root, const std::string& name, std::string& found) override;
+    bool ListFolder(const std::string& folder, std::vector<FolderItem>& items) override;
 };
 
 }  // namespace qvs

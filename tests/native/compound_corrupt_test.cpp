@@ -3,11 +3,13 @@
 // sanitizer preset as well (native-asan).
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "compound_test_util.h"
 #include "persistence/compound/cfb_format.h"
+#include "support/scratch_folder.h"
 
 namespace qvs {
 namespace {
@@ -157,7 +159,7 @@ TEST(CompoundCorrupt, EveryTruncationLoadsWhatItCan) {
 }
 
 TEST(CompoundCorrupt, TruncatedFileOnDisk) {
-    cfbtest::ScratchDir dir;
+    ScratchFolder dir;
     std::vector<uint8_t> file = HandMadeFile();
     file.resize(SectorAt(6) + 100);
     cfbtest::WriteBytes(dir.File("cut.dat"), file);

@@ -8,12 +8,12 @@
 
 #include "compound_test_util.h"
 #include "persistence/compound/cfb_format.h"
+#include "support/scratch_folder.h"
 
 namespace qvs {
 namespace {
 
 using cfbtest::ReadBytes;
-using cfbtest::ScratchDir;
 using cfbtest::WriteBytes;
 
 class CompoundStorageTest : public ::testing::Test {
@@ -56,7 +56,7 @@ protected:
     }
 
     CompoundFileStorage port;
-    ScratchDir dir;
+    ScratchFolder dir;
 };
 
 TEST_F(CompoundStorageTest, NestedTreeRoundTrips) {
@@ -412,11 +412,8 @@ TEST_F(CompoundStorageTest, LargeFilesUseDifatSectors) {
     WriteValue(root, "Small", small.data(), uint32_t(small.size()));
     ASSERT_TRUE(port.ReleaseStorageObject(root));
 
-    std::vector<uint8_t> header(512);
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    ASSERT_NE(f, nullptr);
-    ASSERT_EQ(std::fread(header.data(), 1, 512, f), 512u);
-    std::fclose(f);
+    std::vector<uint8_t> header = ReadBytes(path);
+    ASSERT_GE(header.size(), 512u);
     EXPECT_GT(cfbtest::Get32(header, 0x2C), 109u);  // FAT sectors
     EXPECT_EQ(cfbtest::Get32(header, 0x48), 1u);    // DIFAT sectors
 

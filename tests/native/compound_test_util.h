@@ -1,46 +1,20 @@
-// Helpers shared by the compound-file tests: a scratch folder, whole-file
-// reads and writes, and a walker that reads every element of a tree.
+// Helpers shared by the compound-file tests: whole-file reads and writes as
+// bytes, and a walker that reads every element of a tree.
 #pragma once
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <system_error>
-#include <unistd.h>
 #include <vector>
 
 #include "persistence/compound/compound_storage.h"
+#include "support/read_file.h"
 
 namespace qvs::cfbtest {
 
-class ScratchDir {
-public:
-    ScratchDir() {
-        static int counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("qvs_cfb_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
 inline std::vector<uint8_t> ReadBytes(const std::string& path) {
-    std::vector<uint8_t> out;
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-        uint8_t chunk[65536];
-        size_t got;
-        while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) out.insert(out.end(), chunk, chunk + got);
-        std::fclose(f);
-    }
-    return out;
+    std::string bytes = ReadWholeFile(path);
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {

@@ -93,13 +93,7 @@ TEST_F(ConfigRoundTripTest, LongNamesComeBackWholeAndStillResolveSelections) {
         group->GroupName.Set(name.c_str());
         state.UserGroups.PushBack(group);
         ChannelConfig* config = NewChannelConfig(state, ("#" + name).c_str());
-        auto* listSelection = NewRecord<ListSelection>();
-        listSelection->List = list;
-        listSelection->Link = NewRecord<ListChannelLink>();
-        listSelection->Link->Selection = listSelection;
-        listSelection->Link->Config = config;
-        list->Channels.PushBack(listSelection->Link);
-        config->FileListLinks.PushBack(listSelection);
+        SelectFileList(*config, *list);
         auto* groupSelection = NewRecord<GroupSelection>();
         groupSelection->Group = group;
         groupSelection->Config = config;

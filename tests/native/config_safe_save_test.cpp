@@ -2,8 +2,6 @@
 // where the user must know; a save that works leaves nothing else behind.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 
 #include "config_fixture.h"
@@ -14,6 +12,7 @@
 #include "persistence/list_file.h"
 #include "persistence/random_file.h"
 #include "persistence/user_file.h"
+#include "support/read_file.h"
 
 namespace qvs {
 namespace {
@@ -49,12 +48,7 @@ protected:
         state.Ports.Storage = &spy;
     }
 
-    std::string Contents(const std::string& file) {
-        std::ifstream in(ConfigPath(file), std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
+    std::string Contents(const std::string& file) { return ReadWholeFile(ConfigPath(file)); }
 
     std::string ExpectedMessage(const SavedFile& file) {
         std::string what = file.Loss;

@@ -131,16 +131,6 @@ void BuildFileLists(ModuleState& state, Values& values) {
     bare->ScheduleInterval = values.Next();
 }
 
-template <typename Selection, typename Record>
-void Bind(ChannelConfig* config, List<Selection>& selections, Selection* selection, Record* record) {
-    auto* link = NewRecord<ChannelLink<Selection>>();
-    link->Selection = selection;
-    link->Config = config;
-    record->Channels.PushBack(link);
-    selection->Link = link;
-    selections.PushBack(selection);
-}
-
 void BuildSelections(ModuleState& state, ChannelConfig* config, Values& values) {
     for (UserGroup* group = state.UserGroups.Head; group; group = group->Next) {
         GroupSelection* selection = Append(config->UserGroupLinks);
@@ -154,20 +144,15 @@ void BuildSelections(ModuleState& state, ChannelConfig* config, Values& values) 
     }
     uint32_t mode = kChannelWindowOnly;
     for (FileList* list = state.FileLists.Head; list; list = list->Next) {
-        auto* selection = NewRecord<ListSelection>();
-        selection->List = list;
-        selection->AccessMode = mode++;
-        Bind(config, config->FileListLinks, selection, list);
+        SelectFileList(*config, *list)->AccessMode = mode++;
     }
     for (AdGroup* group = state.AdGroups.Head; group; group = group->Next) {
-        auto* selection = NewRecord<AdGroupSelection>();
-        selection->Group = group;
+        AdGroupSelection* selection = SelectAdGroup(*config, *group);
         selection->DisplayWhen = values.Next();
         selection->DisplayMethod = values.Next();
         selection->RunAfter = values.Next();
         selection->Enable = values.Next();
         if (group == state.AdGroups.Head) selection->Trigger.Set("!ads");
-        Bind(config, config->AdGroupLinks, selection, group);
     }
 }
 

@@ -1,22 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "host/host_link.h"
+#include "hostlink/command_log.h"
+#include "hostlink/companion_script.h"
+#include "hostlink/host_link.h"
 #include "module_fixture.h"
+#include "support/read_file.h"
 
 namespace qvs {
 namespace {
 
 class HostLinkTest : public ModuleTest {
 protected:
-    std::string ReadLog() {
-        std::ifstream file(scratch.Path() + "/qvs.log", std::ios::binary);
-        std::stringstream content;
-        content << file.rdbuf();
-        return content.str();
-    }
+    std::string ReadLog() { return ReadWholeFile(ConfigPath(kCommandLogName)); }
 };
 
 TEST_F(HostLinkTest, ExecuteHandsTheCommandToTheHostAndReleasesTheLock) {
@@ -42,9 +37,9 @@ TEST_F(HostLinkTest, SuccessfulEvaluationReturnsTheValue) {
 
 TEST_F(HostLinkTest, RefusedEvaluationLeavesAnEmptyBufferAndTheHostsAnswer) {
     host.RefusalAnswer = 3;
-    std::snprintf(state.HostLinkBuffer, kHostLinkBufferSize, "$unknown");
+    std::snprintf(state.Link.Buffer, kHostLinkBufferSize, "$unknown");
     EXPECT_EQ(EvaluateIdentifier(state), 3u);
-    EXPECT_STREQ(state.HostLinkBuffer, "");
+    EXPECT_STREQ(state.Link.Buffer, "");
     std::string value = "kept";
     EXPECT_FALSE(Evaluate(state, value, "$unknown"));
     EXPECT_EQ(value, "kept");
@@ -66,7 +61,7 @@ TEST_F(HostLinkTest, WithoutASharedAreaTheHostHearsNothingAndValuesAreKept) {
 }
 
 TEST_F(HostLinkTest, PostedCommandsAreNotLogged) {
-    state.CommandLogging = true;
+    state.Link.CommandLogging = true;
     FormatHostLink(state, "/QVSListDone 1 %s", "Movies");
     PostCommand(state);
     ASSERT_EQ(host.Posted.size(), 1u);
@@ -77,7 +72,7 @@ TEST_F(HostLinkTest, PostedCommandsAreNotLogged) {
 TEST_F(HostLinkTest, CommandLogIsWrittenOnlyWhileLoggingIsOn) {
     Execute(state, "/notice a b");
     EXPECT_FALSE(platform.Files.FileExists(ConfigPath("qvs.log")));
-    state.CommandLogging = true;
+    state.Link.CommandLogging = true;
     platform.Time.SetUtc(FileTimeOf(2026, 3, 7, 9, 5, 3));
     Execute(state, "/notice a b");
     Execute(state, "/notice c d");
@@ -85,11 +80,41 @@ TEST_F(HostLinkTest, CommandLogIsWrittenOnlyWhileLoggingIsOn) {
 }
 
 TEST_F(HostLinkTest, LogUsesLocalTime) {
-    state.CommandLogging = true;
+    state.Link.CommandLogging = true;
     platform.Time.SetUtc(FileTimeOf(2026, 12, 31, 23, 30, 0));
     platform.Time.SetLocalOffsetMinutes(60);
     Execute(state, "/x");
     EXPECT_EQ(ReadLog(), "01-01-2027  00:30:00 /x\r\n");
+}
+
+// What a list generation does off the UI thread: it is given the host link
+// alone, takes the list-generation lock (re-entrant) and answers the host.
+struct ListGenerationJob {
+    HostLink* Link;
+    WorkerPort* Worker;
+};
+
+void AnswerFromWorker(void* context) {
+    ListGenerationJob& job = *static_cast<ListGenerationJob*>(context);
+    job.Worker->LockListGeneration();
+    job.Worker->LockListGeneration();
+    Execute(*job.Link, kListDoneFormat, 1ul, "Movies");
+    job.Worker->UnlockListGeneration();
+    job.Worker->UnlockListGeneration();
+}
+
+TEST_F(HostLinkTest, AWorkerGivenOnlyTheHostLinkAnswersTheHostWhenTheTestRunsIt) {
+    state.Link.CommandLogging = true;
+    ListGenerationJob job{&state.Link, state.Ports.Worker};
+    ASSERT_TRUE(state.Ports.Worker->StartWorker(AnswerFromWorker, &job));
+    EXPECT_TRUE(host.Executed.empty()) << "a started job waits until the test runs it";
+    EXPECT_EQ(platform.Worker.RunPending(), 1u);
+    ASSERT_EQ(host.Executed.size(), 1u);
+    EXPECT_EQ(host.Executed[0], "/QVSListDone 1 Movies");
+    EXPECT_NE(ReadLog().find("/QVSListDone 1 Movies\r\n"), std::string::npos);
+    EXPECT_EQ(platform.Worker.LockDepth(), 0u);
+    EXPECT_EQ(platform.Worker.UnbalancedUnlocks, 0u);
+    EXPECT_EQ(host.LockDepth(), 0);
 }
 
 TEST(ScidPrefix, IsLeftOutForTheActiveConnection) {

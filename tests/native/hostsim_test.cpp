@@ -2,12 +2,7 @@
 // depends on hostsim reading them and answering the module as described.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 #include "host_model.h"
 #include "persistence/compound/compound_storage.h"
@@ -15,6 +10,8 @@
 #include "send_commands.h"
 #include "step_words.h"
 #include "stored_number.h"
+#include "support/read_file.h"
+#include "support/scratch_folder.h"
 #include "user_view.h"
 
 namespace hostsim {
@@ -26,14 +23,12 @@ std::string Answer(const HostModel& model, const std::string& identifier) {
 }
 
 std::vector<Step> Read(const std::string& text) {
-    char path[] = "/tmp/hostsim-scenario-XXXXXX";
-    int fd = mkstemp(path);
-    if (fd >= 0) close(fd);
+    qvs::ScratchFolder scratch;
+    const std::string path = scratch.File("scenario.scn");
     std::ofstream(path) << text;
     std::vector<Step> steps;
     std::string error;
     EXPECT_TRUE(ReadScenario(path, steps, error)) << error;
-    std::remove(path);
     return steps;
 }
 
@@ -237,20 +232,17 @@ protected:
     // A configuration-like file: channel "1" with a 4-byte, an 8-byte and a
     // text value.
     StoredNumberTest() {
-        char path[] = "/tmp/hostsim-stored-XXXXXX";
-        int fd = mkstemp(path);
-        if (fd >= 0) close(fd);
+        const std::string path = scratch.File("stored.dat");
         qvs::CompoundFileStorage storage;
-        qvs::StorageObject* root = storage.CreateFile(path);
+        qvs::StorageObject* root = storage.CreateFile(path.c_str());
         qvs::StorageObject* channel = storage.CreateSubStorage(root, "1");
         Write(storage, channel, "NoOfFilesSent", "\x02\x01\x00\x00", 4);
         Write(storage, channel, "SizeOfFilesSent", "\x05\x00\x00\x00\x01\x00\x00\x00", 8);
         Write(storage, channel, "ChannelName", "#files", 7);
         storage.ReleaseStorageObject(channel);
         EXPECT_TRUE(storage.ReleaseStorageObject(root));
-        std::ifstream in(path, std::ios::binary);
-        file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        std::remove(path);
+        std::string bytes = qvs::ReadWholeFile(path);
+        file.assign(bytes.begin(), bytes.end());
     }
     static void Write(qvs::CompoundFileStorage& storage, qvs::StorageObject* parent, const char* name,
                       const char* bytes, uint32_t count) {
@@ -264,6 +256,7 @@ protected:
         std::string error;
         return ReadStoredNumber(file, path, value, error) ? std::to_string(value) : error;
     }
+    qvs::ScratchFolder scratch;
     std::vector<uint8_t> file;
 };
 

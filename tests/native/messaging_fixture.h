@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "host/connections.h"
-#include "host/served_channels.h"
+#include "hostlink/connections.h"
+#include "intake/served_channels.h"
 #include "model/channel_config.h"
 #include "model/memory.h"
 #include "module_fixture.h"

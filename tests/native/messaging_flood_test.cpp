@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "host/host_link.h"
+#include "hostlink/host_link.h"
 #include "messaging/flood_control.h"
 #include "messaging/routing.h"
 #include "messaging_fixture.h"
@@ -137,7 +137,7 @@ TEST_F(FloodControlTest, SendCommandQueuedBehindNoticesWaitsForItsTurn) {
     Notice("n1");
     Notice("n2");
     FormatHostLink(state, "/scid 3 /SendFile %lu %s %s", 3ul, "bob", "C:\\shared\\a file.zip");
-    PaceCommand(state, connection, state.HostLinkBuffer, "bob");
+    PaceCommand(state, connection, state.Link.Buffer, "bob");
     Notice("n3");
     EXPECT_EQ(NewlySent(), std::vector<std::string>{NoticeTo("n1")});
     EXPECT_EQ(After(2000), std::vector<std::string>{NoticeTo("n2")});
@@ -147,7 +147,7 @@ TEST_F(FloodControlTest, SendCommandQueuedBehindNoticesWaitsForItsTurn) {
 
 TEST_F(FloodControlTest, CommandWithoutAConnectionGoesOutAtOnce) {
     FormatHostLink(state, "/SendFile 9 bob x");
-    PaceCommand(state, nullptr, state.HostLinkBuffer, "bob");
+    PaceCommand(state, nullptr, state.Link.Buffer, "bob");
     EXPECT_EQ(NewlySent(), std::vector<std::string>{"/SendFile 9 bob x"});
 }
 

@@ -184,7 +184,7 @@ TEST_F(HostileInputTest, ImplausibleNicksAreNeverPutInAnIdentifierOrCommand) {
     host.Evaluated.clear();
     const std::string nicks[] = {
         std::string(4096, 'n'), std::string(201, 'n'), "", "bob carol", "bob\x01", "bob\x1f", "bob\r\nQUIT",
-        "a,b", "a)", "$me", "%var", std::string("bob\x7f"),
+        "a,b", "a)", "$me", "%var", std::string("bob\x7f"), "|",
     };
     for (const std::string& nick : nicks) {
         SendNotice(state, 3, nick.c_str(), "hi", "#chan");
@@ -217,10 +217,12 @@ TEST_F(HostileInputTest, WordsTheHostWouldEvaluateOrSplitOnStayText) {
     Connect(3, "Undernet");
     SendNotice(state, 3, "bob", "$findfile(C:\\,*,1,run x) a|b 50% %x | quit $", "#chan");
     SendPrivateMessage(state, 0, "bob", "|$me\r\n$me", "#chan");
+    SendPrivateMessage(state, 0, "bob", "a\t|\t$me\x0b%x\x01$y", "#chan");
     EXPECT_EQ(host.Executed, (std::vector<std::string>{
                                  "/scid 3 /notice bob \x02\x02$findfile(C:\\,*,1,run x) a|b 50% \x02\x02%x "
                                  "\x02\x02| quit \x02\x02$",
                                  "/msg bob \x02\x02|$me  \x02\x02$me",
+                                 "/msg bob a\t\x02\x02|\t\x02\x02$me\x0b\x02\x02%x\x01\x02\x02$y",
                              }));
     Serve(3, "#chan");
     host.Answer("$GetOpStatus(3 ,#chan,Server)", "@");
@@ -235,10 +237,10 @@ TEST_F(HostileInputTest, OddChannelFallsBackToThePlainForm) {
         value = identifier.rfind("$GetComChan(", 0) == 0 ? "1" : "@";
         return true;
     };
-    const std::string channels[] = {"#a b", "#a,#b", std::string(4096, '#'), "", "#x)"};
+    const std::string channels[] = {"#a b", "#a,#b", std::string(4096, '#'), "", "#x)", "|"};
     for (const std::string& channel : channels) SendNotice(state, 3, "bob", "hi", channel.c_str());
     SendNotice(state, 3, "bob", "hi", nullptr);
-    EXPECT_EQ(host.Executed, std::vector<std::string>(6, "/scid 3 /notice bob hi"));
+    EXPECT_EQ(host.Executed, std::vector<std::string>(7, "/scid 3 /notice bob hi"));
 }
 
 TEST_F(HostileInputTest, MissingTextSendsAnEmptyMessage) {

@@ -13,6 +13,7 @@
 #include "requests/admission.h"
 #include "requests/new_entry.h"
 #include "sending/scheduler.h"
+#include "sending/waiting_entries.h"
 #include "sending_fixture.h"
 #include "users/group_operations.h"
 

@@ -2,11 +2,11 @@
 
 #include <sys/stat.h>
 
-#include "host/config_folder.h"
-#include "host/connections.h"
-#include "host/exported_values.h"
-#include "host/flood_windows.h"
-#include "host/periodic.h"
+#include "hostlink/config_folder.h"
+#include "hostlink/connections.h"
+#include "hostlink/exported_values.h"
+#include "hostlink/flood_windows.h"
+#include "intake/periodic.h"
 #include "module_fixture.h"
 
 namespace qvs {

@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "host/periodic.h"
-#include "host/served_channels.h"
-#include "host/server_events.h"
+#include "intake/periodic.h"
+#include "intake/served_channels.h"
+#include "intake/server_events.h"
 #include "model/memory.h"
 #include "model/queue_ops.h"
 #include "module_fixture.h"
 #include "persistence/queue_file.h"
 #include "sending/scheduler.h"
+#include "sending/waiting_entries.h"
 
 namespace qvs {
 namespace {

@@ -76,14 +76,19 @@ TEST_F(BadInputTest, NamesThatClimbOutOfTheServedFoldersAreNotFound) {
     EXPECT_EQ(Queued(), 0u);
 }
 
+// A lone "|" would split every command it is placed in; inside a nick it is
+// an ordinary character.
 TEST_F(BadInputTest, NicksNoMessageCouldReachAreIgnored) {
     for (const std::string& nick : {std::string(), std::string(300, 'n'), std::string("two words"),
-                                    std::string("a$b"), std::string("a\x01")}) {
+                                    std::string("a$b"), std::string("a\x01"), std::string("|")}) {
         EXPECT_EQ(Say(nick, "!get film.avi"), 0);
-        EXPECT_EQ(Say(nick, "@movies"), 0);
+        EXPECT_EQ(Say(nick, "@movies", true), 0);
     }
     EXPECT_TRUE(host.Executed.empty());
     EXPECT_EQ(Queued(), 0u);
+    EXPECT_EQ(Say("Joe|away", "!get film.avi", true), 1);
+    EXPECT_EQ(Queued(), 1u);
+    EXPECT_EQ(host.Executed.back(), "/close -m Joe|away");
 }
 
 TEST_F(BadInputTest, ListFilesMissingEmptyOrWithoutLineEndsAnswerNotFound) {

@@ -55,6 +55,23 @@ TEST_F(DispatchTest, TheOwnNickFileTriggerCanBeSwitchedOff) {
     EXPECT_TRUE(host.Executed.empty());
 }
 
+// The host may not answer the own nick, or answer it empty: the at sign or
+// the exclamation mark alone must not become a trigger of every list.
+TEST_F(DispatchTest, WhileTheOwnNickIsUnknownOwnNickTriggersMatchNothing) {
+    ThreeLists();
+    for (bool answered : {false, true}) {
+        if (answered)
+            channel->OwnNick.Set("");
+        else
+            channel->OwnNick.Clear();
+        for (const char* line : {"! novel.pdf", "!  film.avi", "@-que", "@-help", "@-NoResend", "@-remove x", "@-list"})
+            EXPECT_EQ(Say("bob", line), 0) << line;
+    }
+    EXPECT_TRUE(host.Executed.empty());
+    EXPECT_EQ(Queued(), 0u);
+    EXPECT_EQ(Say("bob", "!movies film.avi"), 1);
+}
+
 TEST_F(DispatchTest, AFileInAnotherListWithTheSameTriggerIsFoundWithoutANotFoundNotice) {
     ThreeLists("!movies");
     EXPECT_EQ(Say("bob", "!movies song.mp3"), 1);
@@ -135,7 +152,7 @@ TEST_F(DispatchTest, WhenNotServingFileAndListTriggersAreToldSoAndStockTriggersA
     EXPECT_EQ(Notices(), std::vector<std::string>(2, kNotServing));
     EXPECT_EQ(Queued() + state.ListQueue.Waiting.Count, 0u);
     host.Executed.clear();
-    for (const char* word : {"@Server-que", "@Server-help", "@Server-remove", "@Server-NoResend", "@find x"})
+    for (const char* word : {"@Server-que", "@Server-help", "@Server-remove", "@find x"})
         EXPECT_EQ(Say("bob", word), 1) << word;
     EXPECT_TRUE(host.Executed.empty());
 }
@@ -184,7 +201,8 @@ TEST_F(DispatchTest, StockTriggersAreRecognisedByTheirBeginningOnlyWhileSwitched
 
 TEST_F(DispatchTest, AStockTriggerInAQueryClosesTheWindow) {
     EXPECT_EQ(Say("bob", "@Server-help", true), 1);
-    EXPECT_EQ(host.Executed, std::vector<std::string>{"/close -m bob"});
+    EXPECT_EQ(host.Executed.back(), "/close -m bob");
+    EXPECT_EQ(Messages().size(), 8u) << "answered before the window closes";
 }
 
 TEST_F(DispatchTest, SearchTriggersAreTakenOnlyWhileSearchIsOn) {
@@ -192,8 +210,10 @@ TEST_F(DispatchTest, SearchTriggersAreTakenOnlyWhileSearchIsOn) {
     EXPECT_EQ(host.Executed, std::vector<std::string>{"/close -m bob"});
     AppendName(config->SearchTriggers, "!seek");
     EXPECT_EQ(Say("bob", "!seek"), 1);
-    config->MaxFindResult = 0;
-    EXPECT_EQ(Say("bob", "@find words"), 0);
+    for (uint32_t cap : {0u, 0xFFFFFFFFu}) {  // stored signed: -1 is "less than 0" too
+        config->MaxFindResult = cap;
+        EXPECT_EQ(Say("bob", "@find words"), 0) << cap;
+    }
     config->MaxFindResult = 5;
     config->FileSearchEnabled = 0;
     EXPECT_EQ(Say("bob", "@find words"), 0);

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "host/served_channels.h"
+#include "hostlink/config_folder.h"
+#include "intake/served_channels.h"
 #include "model/channel_config.h"
 #include "model/memory.h"
 #include "module_fixture.h"
@@ -33,7 +34,7 @@ class RequestsTest : public ModuleTest {
 protected:
     RequestsTest() {
         state.Hold = HoldMode::HoldAll;  // admitted entries stay where admission put them
-        state.ConfigFolder = scratch.Path() + "\\";
+        SetConfigFolder(state, scratch.Path() + "\\");
         platform.Files.CreateFolder(ServedFolder());
         host.Answer("$me", "Server");
         host.Answer("$network", "TestNet");
@@ -65,14 +66,7 @@ protected:
         list->ListTrigger.Set(listTrigger);
         AppendName(list->CreationFolder, ServedFolder().c_str());
         state.FileLists.PushBack(list);
-        ListSelection* selection = NewRecord<ListSelection>();
-        selection->List = list;
-        selection->AccessMode = accessMode;
-        selection->Link = NewRecord<ListChannelLink>();
-        selection->Link->Selection = selection;
-        selection->Link->Config = config;
-        list->Channels.PushBack(selection->Link);
-        config->FileListLinks.PushBack(selection);
+        SelectFileList(*config, *list)->AccessMode = accessMode;
         return list;
     }
 

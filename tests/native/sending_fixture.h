@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "host/served_channels.h"
-#include "host/server_events.h"
+#include "intake/served_channels.h"
+#include "intake/server_events.h"
 #include "model/channel_config.h"
 #include "model/memory.h"
 #include "model/names.h"

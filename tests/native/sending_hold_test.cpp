@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/server_events.h"
+#include "intake/server_events.h"
 #include "sending/hold_expiry.h"
 #include "sending/scheduler.h"
 #include "sending_fixture.h"

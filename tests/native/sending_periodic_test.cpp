@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/periodic.h"
+#include "intake/periodic.h"
 #include "sending/scheduler.h"
 #include "sending_fixture.h"
 

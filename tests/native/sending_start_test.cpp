@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/connections.h"
+#include "hostlink/connections.h"
 #include "model/memory.h"
 #include "sending/scheduler.h"
 #include "sending/start_send.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "host/connections.h"
-#include "host/served_channels.h"
-#include "host/server_events.h"
+#include "hostlink/connections.h"
+#include "intake/served_channels.h"
+#include "intake/server_events.h"
 #include "model/memory.h"
 #include "model/queue_ops.h"
 #include "module_fixture.h"
@@ -117,7 +117,7 @@ TEST_F(ServerEventsTest, JoinServesOnlyConfiguredChannelsAndCreatesTheConnection
 }
 
 TEST_F(ServerEventsTest, JoinIsLoggedWhileLoggingIsOn) {
-    state.CommandLogging = true;
+    state.Link.CommandLogging = true;
     Join(7, "#x");
     EXPECT_TRUE(platform.Files.FileExists(ConfigPath("qvs.log")));
     MappedFile view;
@@ -145,6 +145,27 @@ TEST_F(ServerEventsTest, NetworkRestrictedChannelWithoutANetworkNameShowsTheBoxA
     ASSERT_EQ(platform.Panel.Messages.size(), 1u);
     EXPECT_EQ(platform.Panel.Messages[0], kNoNetworkNameMessage);
     EXPECT_EQ(platform.Panel.Icons[0], kIconError);
+}
+
+// The box's modal loop goes on handling events: every line from the channel
+// that arrives meanwhile wants the box again.
+TEST_F(ServerEventsTest, TheNoNetworkNameBoxNeverOpensInsideItselfAndShowsAgainOnceClosed) {
+    ChannelConfig* config = NewChannelConfig(state, "#chan");
+    AppendName(config->Networks, "EFnet");
+    NewChannelConfig(state, "#open");
+    Connect(1);
+    int linesWhileOpen = 0;
+    platform.Panel.WhileShown = [&] {
+        if (++linesWhileOpen > 3) return;  // a nesting box would recurse without end
+        Say(1, "#chan", "bob", "hello");
+        Say(1, "#open", "bob", "hello");
+    };
+    Say(1, "#chan", "bob", "hello");
+    EXPECT_EQ(platform.Panel.Messages.size(), 1u);
+    EXPECT_NE(FindServedChannel(state, 1, "#open"), nullptr) << "events meanwhile are handled as usual";
+    Say(1, "#chan", "bob", "later");
+    EXPECT_EQ(platform.Panel.Messages.size(), 2u);
+    EXPECT_EQ(FindServedChannel(state, 1, "#chan"), nullptr);
 }
 
 TEST_F(ServerEventsTest, NetworkRestrictedChannelIsServedOnEveryConnectionOfThatNetwork) {
@@ -364,21 +385,14 @@ TEST_F(ServerEventsTest, ReleasingASendingEntryClosesTheMatchingHostSend) {
     EXPECT_EQ(host.Executed[0], "/close -s2 bob");
 }
 
-TEST_F(ServerEventsTest, DeletingAChannelConfigReleasesEverythingItOwns) {
+TEST_F(ServerEventsTest, RemovingAChannelConfigReleasesEverythingItOwns) {
     ChannelConfig* config = NewChannelConfig(state, "#chan");
     FileList* list = NewRecord<FileList>();
     state.FileLists.PushBack(list);
-    ListSelection* selection = NewRecord<ListSelection>();
-    ListChannelLink* link = NewRecord<ListChannelLink>();
-    selection->List = list;
-    selection->Link = link;
-    link->Selection = selection;
-    link->Config = config;
-    list->Channels.PushBack(link);
-    config->FileListLinks.PushBack(selection);
+    SelectFileList(*config, *list);
     Join(1, "#chan");
     Enqueue(config->Small, FindServedChannel(state, 1, "#chan"), "a", 1);
-    DeleteChannelConfig(state, config);
+    RemoveChannelConfig(state, config);
     EXPECT_EQ(state.ChannelConfigs.Count, 0u);
     EXPECT_EQ(list->Channels.Count, 0u);
     EXPECT_EQ(FindConnection(state, 1)->ServedChannels.Count, 0u);

@@ -8,19 +8,13 @@
 namespace qvs {
 namespace {
 
-class StatisticsTest : public ModuleTest {
-protected:
-    static SendEvent Completed(uint32_t cps, uint32_t bytes) {
-        static char nick[] = "bob", path[] = "C:\\a.avi";
-        return SendEvent{1, nick, path, cps, bytes};
-    }
-};
+using StatisticsTest = ModuleTest;
 
 TEST_F(StatisticsTest, CompletedSendsAddUpAndTheFastestIsKept) {
     ChannelConfig* config = NewChannelConfig(state, "#chan");
-    for (int i = 0; i < 100; ++i) RecordCompletedSend(config, Completed(1000, 4000000000u));
-    RecordCompletedSend(config, Completed(50000, 10));
-    RecordCompletedSend(config, Completed(20000, 10));
+    for (int i = 0; i < 100; ++i) RecordCompletedSend(config, 4000000000u, 1000);
+    RecordCompletedSend(config, 10, 50000);
+    RecordCompletedSend(config, 10, 20000);
     EXPECT_EQ(config->NoOfFilesSent, 102u);
     EXPECT_EQ(config->SizeOfFilesSent, 400000000020ull) << "the size sum is 64-bit";
     EXPECT_EQ(config->AvgSendSpeed, 170000u);
@@ -30,8 +24,8 @@ TEST_F(StatisticsTest, CompletedSendsAddUpAndTheFastestIsKept) {
 TEST_F(StatisticsTest, CombinedStatisticsSumEveryChannel) {
     ChannelConfig* first = NewChannelConfig(state, "#one");
     ChannelConfig* second = NewChannelConfig(state, "#two");
-    for (int i = 0; i < 100; ++i) RecordCompletedSend(first, Completed(1000, 1024));
-    RecordCompletedSend(second, Completed(50000, 1048576));
+    for (int i = 0; i < 100; ++i) RecordCompletedSend(first, 1024, 1000);
+    RecordCompletedSend(second, 1048576, 50000);
     host.Answer("$bytes(1485.149,k)", "1.45");
     CombinedStatisticsTexts texts = FormatCombinedStatistics(state);
     EXPECT_EQ(texts.Files, "101");

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "model/channel_config.h"
 #include "module_fixture.h"
 #include "stats/top_list.h"
+#include "support/read_file.h"
 
 namespace qvs {
 namespace {
@@ -25,17 +25,8 @@ protected:
         config->Instances.PushFront(channel->ConfigLink);
     }
 
-    void Downloaded(const std::string& path) {
-        std::string own = path;
-        SendEvent send{1, nullptr, &own[0], 1000, 10};
-        UpdateTopList(state, channel, send);
-    }
-    std::string File() {
-        std::ifstream file(ConfigPath("#chan-toplist.txt"), std::ios::binary);
-        std::stringstream content;
-        content << file.rdbuf();
-        return content.str();
-    }
+    void Downloaded(const std::string& path) { UpdateTopList(state, channel, path.c_str()); }
+    std::string File() { return ReadWholeFile(ConfigPath("#chan-toplist.txt")); }
     void WriteFile(const std::string& content) {
         std::ofstream(ConfigPath("#chan-toplist.txt"), std::ios::binary) << content;
     }

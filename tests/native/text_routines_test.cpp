@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/text_routines.h"
+#include "hostlink/text_routines.h"
 #include "model/elapsed.h"
 
 namespace qvs {

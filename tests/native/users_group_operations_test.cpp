@@ -2,7 +2,7 @@
 // queued requests keep when a selection goes.
 #include <gtest/gtest.h>
 
-#include "host/served_channels.h"
+#include "intake/served_channels.h"
 #include "model/queue_ops.h"
 #include "module_fixture.h"
 #include "users/group_membership.h"

@@ -18,18 +18,25 @@ FileList* AddFileList(ModuleState& state, const ListSettings& settings) {
     return list;
 }
 
-// The channel joins the list's channels and the list the channel's lists,
-// both at the end, as loading channel.dat links them.
-void SelectList(ChannelConfig* config, FileList* list, uint32_t accessMode) {
-    auto* selection = NewRecord<ListSelection>();
-    auto* link = NewRecord<ListChannelLink>();
-    selection->List = list;
-    selection->AccessMode = accessMode;
-    selection->Link = link;
-    link->Selection = selection;
-    link->Config = config;
-    list->Channels.PushBack(link);
-    config->FileListLinks.PushBack(selection);
+AdGroup* AddAdGroup(ModuleState& state, const char* name, const char* text, uint32_t startAfter) {
+    auto* group = NewRecord<AdGroup>();
+    auto* ad = NewRecord<Advertisement>();
+    group->AdsGroupName.Set(name);
+    ad->AdsName.Set(name);
+    ad->AdsText.Set(text);
+    ad->StartAfter = startAfter;
+    group->Ads.PushBack(ad);
+    state.AdGroups.PushBack(group);
+    return group;
+}
+
+void SelectAdGroup(ChannelConfig* config, AdGroup* group, const AdDisplay& display) {
+    AdGroupSelection* selection = qvs::SelectAdGroup(*config, *group);
+    selection->DisplayWhen = display.DisplayWhen;
+    selection->DisplayMethod = display.DisplayMethod;
+    selection->RunAfter = display.RunAfter;
+    selection->Trigger.Set(display.Trigger);
+    selection->Enable = 1;
 }
 
 }  // namespace qvs::fixtures

@@ -17,7 +17,17 @@ struct ListSettings {
     const char* Folder;       // the folder its files are served from (Windows path)
 };
 
+struct AdDisplay {
+    uint32_t DisplayWhen;    // 1 on a timer, 2 on the trigger word, 3 both
+    uint32_t DisplayMethod;  // for trigger showings: 0 channel, 1 notice, else private message
+    uint32_t RunAfter;       // seconds
+    const char* Trigger;
+};
+
 FileList* AddFileList(ModuleState& state, const ListSettings& settings);
-void SelectList(ChannelConfig* config, FileList* list, uint32_t accessMode);
+// A group of one advertisement shown once, startAfter seconds after the
+// group's activation.
+AdGroup* AddAdGroup(ModuleState& state, const char* name, const char* text, uint32_t startAfter);
+void SelectAdGroup(ChannelConfig* config, AdGroup* group, const AdDisplay& display);
 
 }  // namespace qvs::fixtures

@@ -6,6 +6,10 @@
 //   FIXTURES/served/  channel.dat: one channel, #files, as the user adds it.
 //   FIXTURES/files/   channel.dat, list.dat and the list files of a module
 //                     that serves files from C:\qvs-served\ (see below).
+//   FIXTURES/answers/ the files set with advertisement.dat: Files has a
+//                     description and five files, and #files shows the
+//                     advertisement Welcome once a second after serving
+//                     starts and, by notice, to a nick who types !ads.
 //   SERVED/           the served files: the folder that Wine shows as
 //                     C:\qvs-served\ (scripts/fixtures.sh passes it).
 //
@@ -63,8 +67,8 @@ void ConfigureFilesChannel(ChannelConfig* config, FileList* files, FileList* pri
     config->SQueueSize = 1024;
     config->RegularQueueResend = ResendRule{1, 0, 0, 2};
     config->SQueueResend = ResendRule{1, 0, 1, 1};
-    SelectList(config, files, kBothWindows);
-    SelectList(config, privateList, kQueryWindowOnly);
+    SelectFileList(*config, *files)->AccessMode = kBothWindows;
+    SelectFileList(*config, *privateList)->AccessMode = kQueryWindowOnly;
 }
 
 // New channels go to the head of the list: the last added is stored first.
@@ -74,18 +78,32 @@ bool BuildFilesSet(ModuleState& state, const std::string& folder) {
     ChannelConfig* limited = NewChannelConfig(state, "#limited");
     limited->LimitQueueSize = 1;
     limited->QueueSize = 1;
-    SelectList(limited, files, kBothWindows);
+    SelectFileList(*limited, *files)->AccessMode = kBothWindows;
     ChannelConfig* closed = NewChannelConfig(state, "#closed");
     closed->Serve = 0;
-    SelectList(closed, files, kBothWindows);
+    SelectFileList(*closed, *files)->AccessMode = kBothWindows;
     ConfigureFilesChannel(NewChannelConfig(state, "#files"), files, privateList);
     return WriteListFile(folder, files, kListedFiles) && WriteListFile(folder, privateList, kPrivateFiles);
+}
+
+constexpr char kWelcomeText[] =
+    "\x02[QVS]\x02 Hello $UserNick.Nick$, type $Files.Trigger$ for the list of $Files.FileCount$ files";
+
+bool BuildAnswersSet(ModuleState& state, const std::string& folder) {
+    if (!BuildFilesSet(state, folder)) return false;
+    FileList* files = state.FileLists.Head;
+    files->Description.Set("Sample files");
+    files->NumberOfFiles = static_cast<uint32_t>(kListedFiles.size());
+    AdGroup* welcome = AddAdGroup(state, "Welcome", kWelcomeText, 1);
+    SelectAdGroup(state.ChannelConfigs.Head, welcome, AdDisplay{3, 1, 0, "!ads"});  // #files, added last
+    return true;
 }
 
 int WriteAll(const std::string& fixtures, const std::string& served) {
     mkdir(fixtures.c_str(), 0755);
     mkdir(served.c_str(), 0755);
     bool written = WriteSet(fixtures + "/served", BuildServedSet) && WriteSet(fixtures + "/files", BuildFilesSet) &&
+                   WriteSet(fixtures + "/answers", BuildAnswersSet) &&
                    WriteServedFiles(served, kListedFiles) && WriteServedFiles(served, kPrivateFiles);
     if (!written) std::fprintf(stderr, "sample_configuration: could not write every fixture\n");
     return written ? 0 : 1;

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "config_sample.h"
-#include "host/shutdown.h"
+#include "intake/shutdown.h"
 #include "persistence/advertisement_file.h"
 #include "persistence/channel_file.h"
 #include "persistence/compound/compound_storage.h"
@@ -19,6 +19,8 @@
 #include "persistence/list_file.h"
 #include "persistence/random_file.h"
 #include "persistence/user_file.h"
+#include "ports/file_port.h"
+#include "ports/panel_port.h"
 #include "check_tally.h"
 #include "win32/ole_storage.h"
 
@@ -55,6 +57,7 @@ public:
     bool MapFile(const std::string&, qvs::MappedFile&) override { return false; }
     void UnmapFile(qvs::MappedFile&) override {}
     bool SearchTreeForFile(const std::string&, const std::string&, std::string&) override { return false; }
+    bool ListFolder(const std::string&, std::vector<qvs::FolderItem>&) override { return false; }
 };
 
 class CountingPanel final : public qvs::NullPanel {

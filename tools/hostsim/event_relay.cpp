@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "host/server_events.h"
+#include "wire/server_event_wire.h"
 
 namespace hostsim {
 namespace {
@@ -92,31 +92,80 @@ bool PostBlock(HWND panel, uint32_t message, uint32_t first, char* block) {
     return false;
 }
 
+// The companion script's line for an event: fields separated by blanks.
+std::string Line(uint32_t id, const std::string& rest) { return std::to_string(id) + " " + rest; }
+
+bool WellFormed(const std::string& line, std::size_t fields, bool freeText) {
+    if (fields == 0) return line.empty();
+    std::size_t start = 0;
+    for (std::size_t i = 1; i < fields; ++i) {
+        std::size_t blank = line.find(' ', start);
+        if (blank == std::string::npos || blank == start) return false;
+        start = blank + 1;
+    }
+    std::string last = line.substr(start);
+    return !last.empty() && (freeText || last.find(' ') == std::string::npos);
+}
+
+const char* RelayExportFor(uint32_t message) {
+    switch (message) {
+        case qvs::kEventJoin: return "Join";
+        case qvs::kEventPart: return "Part";
+        case qvs::kEventOwnNick: return "OwnNick";
+        case qvs::kEventReachable: return "Reachable";
+        case qvs::kEventConnect: return "Connect";
+        case qvs::kEventDisconnect: return "Disconnect";
+        case qvs::kEventClosePanel: return "ClosePanel";
+        default: return "";
+    }
+}
+
 }  // namespace
+
+bool EventRelay::Through(const char* exportName, const std::string& line, std::size_t fields, bool freeText) {
+    std::string hostLine = relay_->HostLine(line);
+    return relay_->Call(exportName, hostLine) == WellFormed(hostLine, fields, freeText);
+}
 
 bool EventRelay::PostText(HWND panel, uint32_t id, const std::string& channelText, const std::string& nick,
                           const std::string& message) {
+    if (relay_) return Through("Text", Line(id, channelText + " " + nick + " " + message), 4, true);
     return PostTextRecord(panel, id, GlobalText(channelText), GlobalText(nick), GlobalText(message));
+}
+
+bool EventRelay::PostQuery(HWND panel, uint32_t id, const std::string& channel, const std::string& nick,
+                           const std::string& message) {
+    if (relay_) return Through("Query", Line(id, channel + " " + nick + " " + message), 4, true);
+    return PostTextRecord(panel, id, GlobalText("0" + channel), GlobalText(nick), GlobalText(message));
 }
 
 bool EventRelay::PostSendEnded(HWND panel, bool completed, uint32_t id, const std::string& nick, const std::string& path,
                                uint32_t cps, uint32_t bytes) {
+    if (relay_)
+        return Through(completed ? "SendComplete" : "SendFail",
+                       Line(id, nick + " " + std::to_string(cps) + " " + std::to_string(bytes) + " " + path), 5, true);
     return PostSendRecord(panel, completed, id, GlobalText(nick), GlobalText(path), cps, bytes);
 }
 
 bool EventRelay::PostNickChange(HWND panel, uint32_t id, const std::string& from, const std::string& to) {
+    if (relay_) return Through("NickChange", Line(id, from + " " + to), 3, false);
     return PostNickRecord(panel, id, GlobalText(from), GlobalText(to));
 }
 
 bool EventRelay::PostWithText(HWND panel, uint32_t message, uint32_t id, const std::string& text) {
+    if (relay_) return Through(RelayExportFor(message), Line(id, text), 2, false);
     return PostBlock(panel, message, id, GlobalText(text));
 }
 
-bool EventRelay::PostBare(HWND panel, uint32_t message, uint32_t first) { return Post(panel, message, first, nullptr); }
+bool EventRelay::PostBare(HWND panel, uint32_t message, uint32_t first) {
+    bool closing = message == qvs::kEventClosePanel;
+    if (relay_) return Through(RelayExportFor(message), closing ? "" : std::to_string(first), closing ? 0 : 1, false);
+    return Post(panel, message, first, nullptr);
+}
 
 bool EventRelay::PostRaw(HWND panel, uint32_t message, uint32_t first, RawPayload payload, const std::string& text) {
     switch (payload) {
-        case RawPayload::None: return PostBare(panel, message, first);
+        case RawPayload::None: return Post(panel, message, first, nullptr);
         case RawPayload::Text: return PostBlock(panel, message, first, GlobalText(text));
         case RawPayload::Unterminated: return PostBlock(panel, message, first, GlobalBytes(text));
         case RawPayload::ShortRecord: return PostBlock(panel, message, first, static_cast<char*>(GlobalAlloc(GPTR, 4)));

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "relay_dll.h"
+
 namespace hostsim {
 
 // What a raw event carries as its second parameter, for malformed input.
@@ -18,11 +20,21 @@ enum class RawPayload {
     NullTexts,    // the event's record with every text pointer null
 };
 
+// Posts each event itself, or, once UseRelay named the real relay DLL, hands
+// it to that relay as the companion script would (the relay then finds the
+// panel itself; raw events, being malformed on purpose, are always posted
+// here). Through the relay, an event succeeds when the relay posted exactly
+// the lines that are well formed as the host hands them (no field empty,
+// blanks only in a closing free text) and refused the others.
 class EventRelay {
 public:
+    void UseRelay(RelayDll* relay) { relay_ = relay; }
     // False (and nothing allocated stays behind) when the post failed.
     bool PostText(HWND panel, uint32_t id, const std::string& channelText, const std::string& nick,
                   const std::string& message);
+    // A private message, counted for the channel.
+    bool PostQuery(HWND panel, uint32_t id, const std::string& channel, const std::string& nick,
+                   const std::string& message);
     bool PostSendEnded(HWND panel, bool completed, uint32_t id, const std::string& nick, const std::string& path,
                        uint32_t cps, uint32_t bytes);
     bool PostNickChange(HWND panel, uint32_t id, const std::string& from, const std::string& to);
@@ -31,6 +43,11 @@ public:
     // 1526, 1527, 1536 and anything without a payload.
     bool PostBare(HWND panel, uint32_t message, uint32_t first);
     bool PostRaw(HWND panel, uint32_t message, uint32_t first, RawPayload payload, const std::string& text);
+
+private:
+    bool Through(const char* exportName, const std::string& line, std::size_t fields, bool freeText);
+
+    RelayDll* relay_ = nullptr;
 };
 
 }  // namespace hostsim

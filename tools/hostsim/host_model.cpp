@@ -3,8 +3,13 @@
 #include <algorithm>
 #include <cctype>
 
+#include "hostlink/companion_script.h"
+
 namespace hostsim {
 namespace {
+
+// Whether a called name is the companion identifier of that format.
+bool Calls(const std::string& name, const char* format) { return SameName(name, qvs::CompanionName(format)); }
 
 std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -262,12 +267,12 @@ bool HostModel::EvaluateCall(const std::string& name, const std::vector<std::str
         value = std::to_string(ctime_);
         return args.empty();
     }
-    if (name == "getminute") {
+    if (Calls(name, qvs::kGetMinuteFormat)) {
         uint64_t then = 0;
         value = ParseNumber(argument(0), then) && then <= ctime_ ? std::to_string((ctime_ - then) / 60) : "0";
         return args.size() == 1;
     }
-    if (name == "getcomchan") {
+    if (Calls(name, qvs::kGetComChanFormat)) {
         uint32_t shared = 0;
         if (const Connection* connection = connections_.count(id) ? &connections_.at(id) : nullptr)
             for (const Channel& c : connection->Channels)
@@ -276,32 +281,33 @@ bool HostModel::EvaluateCall(const std::string& name, const std::vector<std::str
         value = std::to_string(shared);
         return args.size() == 2;
     }
-    if (name == "getopstatus" || name == "getvoicestatus") {
+    if (Calls(name, qvs::kGetOpStatusFormat) || Calls(name, qvs::kGetVoiceStatusFormat)) {
         const ChannelUser* user = FindUser(id, argument(1), argument(2));
-        bool on = user && (name == "getopstatus" ? user->Op : user->Voice);
+        bool on = user && (Calls(name, qvs::kGetOpStatusFormat) ? user->Op : user->Voice);
         value = on ? "1" : "";
         return args.size() == 3;
     }
-    if (name == "getsendcountpernick") {
+    if (Calls(name, qvs::kGetSendCountPerNickFormat)) {
         uint32_t count = 0;
         while (NthSendTo(id, argument(1), count + 1)) ++count;
         value = std::to_string(count);
         return args.size() == 2;
     }
-    if (name == "getsendpathname" || name == "getsendfilename" || name == "getsendcpsfornick") {
+    if (Calls(name, qvs::kGetSendPathNameFormat) || Calls(name, qvs::kGetSendFileNameFormat) ||
+        Calls(name, qvs::kGetSendCpsForNickFormat)) {
         const RunningSend* send = NthSendTo(id, argument(1), Number32(argument(2)));
         if (!send) value.clear();
-        else if (name == "getsendpathname") value = FolderOf(send->Path);
-        else if (name == "getsendfilename") value = FileOf(send->Path);
+        else if (Calls(name, qvs::kGetSendPathNameFormat)) value = FolderOf(send->Path);
+        else if (Calls(name, qvs::kGetSendFileNameFormat)) value = FileOf(send->Path);
         else value = std::to_string(send->Cps);
         return args.size() == 3;
     }
-    if (name == "getnickcount") {
+    if (Calls(name, qvs::kGetNickCountFormat)) {
         const Channel* c = FindChannel(id, argument(1));
         value = std::to_string(c ? c->Users.size() : 0);
         return args.size() == 2;
     }
-    if (name == "getnick") {
+    if (Calls(name, qvs::kGetNickFormat)) {
         const Channel* c = FindChannel(id, argument(1));
         uint32_t n = Number32(argument(2));
         value = c && n >= 1 && n <= c->Users.size() ? c->Users[n - 1].Nick : std::string();

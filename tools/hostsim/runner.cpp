@@ -50,6 +50,7 @@ const Runner::Verb Runner::kVerbs[] = {
     {"set-deadline", 1, 1, &Runner::SetDeadline, "set-deadline <milliseconds>"},
     {"wait-idle", 0, 0, &Runner::WaitIdleStep, "wait-idle"},
     {"expect-command", 1, kRest, &Runner::ExpectCommand, "expect-command <command, * at the end for a prefix>"},
+    {"await-command", 1, kRest, &Runner::AwaitCommand, "await-command <command, * at the end for a prefix>"},
     {"expect-no-command", 1, kRest, &Runner::ExpectNoCommand, "expect-no-command <command, * at the end for a prefix>"},
     {"expect-no-more-commands", 0, 0, &Runner::ExpectNoMoreCommands, "expect-no-more-commands"},
     {"expect-evaluated", 1, kRest, &Runner::ExpectEvaluated, "expect-evaluated <identifier, * at the end for a prefix>"},
@@ -57,6 +58,7 @@ const Runner::Verb Runner::kVerbs[] = {
     {"expect-panel", 1, 1, &Runner::ExpectPanel, "expect-panel visible|hidden|none"},
     {"expect-panel-caption", 1, kRest, &Runner::ExpectPanelCaption, "expect-panel-caption <text>"},
     {"expect-panel-tabs", 1, kRest, &Runner::ExpectPanelTabs, "expect-panel-tabs <tab> ..."},
+    {"expect-page-tabs", 2, kRest, &Runner::ExpectPageTabs, "expect-page-tabs <main tab> <tab> | <tab> ..."},
     {"expect-panel-at", 2, 2, &Runner::ExpectPanelAt, "expect-panel-at <x> <y>"},
     {"expect-panel-initial-size", 0, 0, &Runner::ExpectPanelInitialSize, "expect-panel-initial-size"},
     {"move-panel", 4, 4, &Runner::MovePanel, "move-panel <x> <y> <width> <height>"},
@@ -87,12 +89,19 @@ Runner::Runner(const std::string& modulePath, const std::string& scenarioPath) {
     host_.Report = [this](const std::string& line) { transcript_.Note(line); };
 }
 
+void Runner::UseRelay(const std::string& relayPath, RelayHost host) {
+    relayPath_ = relayPath;
+    relayHost_ = host;
+}
+
 bool Runner::Run(const std::vector<Step>& steps) {
     std::string error;
-    if (!host_.Create(error)) {
+    bool relayed = !relayPath_.empty();
+    if (!host_.Create(error) || (relayed && !relayDll_.Load(relayPath_, relayHost_, host_.Handle(), error))) {
         transcript_.Fail(error);
         return transcript_.Finish();
     }
+    if (relayed) relay_.UseRelay(&relayDll_);
     for (const Step& step : steps) {
         if (step.Comment) {
             transcript_.Comment(step.Text);

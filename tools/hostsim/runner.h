@@ -21,6 +21,8 @@ struct Outcome {
 class Runner {
 public:
     Runner(const std::string& modulePath, const std::string& scenarioPath);
+    // Every event then goes through the real relay DLL, called as that host calls it.
+    void UseRelay(const std::string& relayPath, RelayHost host);
     // True when every step passed.
     bool Run(const std::vector<Step>& steps);
 
@@ -59,6 +61,7 @@ private:
     Outcome SetDeadline(const Step& step);
     Outcome WaitIdleStep(const Step& step);
     Outcome ExpectCommand(const Step& step);
+    Outcome AwaitCommand(const Step& step);
     Outcome ExpectNoCommand(const Step& step);
     Outcome ExpectNoMoreCommands(const Step& step);
     Outcome ExpectEvaluated(const Step& step);
@@ -66,6 +69,7 @@ private:
     Outcome ExpectPanel(const Step& step);
     Outcome ExpectPanelCaption(const Step& step);
     Outcome ExpectPanelTabs(const Step& step);
+    Outcome ExpectPageTabs(const Step& step);
     Outcome ExpectPanelAt(const Step& step);
     Outcome ExpectPanelInitialSize(const Step& step);
     Outcome MovePanel(const Step& step);
@@ -100,6 +104,9 @@ private:
     HostWindow host_{model_};
     ModuleUnderTest module_;
     EventRelay relay_;
+    RelayDll relayDll_;
+    std::string relayPath_;
+    RelayHost relayHost_ = RelayHost::Old;
     Transcript transcript_;
     DWORD deadlineMs_ = 5000;
     std::size_t commandCursor_ = 0;

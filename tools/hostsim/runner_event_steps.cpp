@@ -1,6 +1,6 @@
 // Steps that change the simulated IRC world and tell the module through the
 // event relay. Each waits until the module has handled its event.
-#include "host/server_events.h"
+#include "wire/server_event_wire.h"
 #include "runner.h"
 #include "step_words.h"
 
@@ -76,7 +76,7 @@ Outcome Runner::Query(const Step& step) {
     if (!ParseUnsigned(step.Words[1], id)) return Usage("query <cid> <channel> <nick> <message>");
     std::string message = step.Rest(4);
     return Relay("1528 (private text) from " + step.Words[3] + " for " + step.Words[2] + ": " + Quoted(message),
-                 [&](HWND panel) { return relay_.PostText(panel, id, "0" + step.Words[2], step.Words[3], message); });
+                 [&](HWND panel) { return relay_.PostQuery(panel, id, step.Words[2], step.Words[3], message); });
 }
 
 Outcome Runner::Nick(const Step& step) {

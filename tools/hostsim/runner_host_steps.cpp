@@ -56,6 +56,14 @@ Outcome Runner::ExpectCommand(const Step& step) {
     return {true, std::string()};
 }
 
+// For what the module does on its own timers: waits up to the deadline.
+Outcome Runner::AwaitCommand(const Step& step) {
+    std::string expected = step.Rest(1);
+    PumpUntil([&] { return FindFrom(host_.Executed, commandCursor_, expected, Plain) != host_.Executed.size(); },
+              deadlineMs_);
+    return ExpectCommand(step);
+}
+
 Outcome Runner::ExpectNoCommand(const Step& step) {
     std::size_t found = FindFrom(host_.Executed, commandCursor_, step.Rest(1), Plain);
     if (found == host_.Executed.size()) return {true, std::string()};

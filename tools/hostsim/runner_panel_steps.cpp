@@ -28,6 +28,29 @@ std::string TabText(HWND tab, int index) {
     return text;
 }
 
+// "a | b | c": the tabs of a tab control, in order.
+std::string TabsOf(HWND tab) {
+    int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+    std::string seen;
+    for (int i = 0; i < count; ++i) seen += (i ? " | " : "") + TabText(tab, i);
+    return seen;
+}
+
+// The page window a tab item carries.
+HWND PageOfTab(HWND tab, const std::string& text) {
+    int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        if (TabText(tab, i) != text) continue;
+        TCITEMA item{};
+        item.mask = TCIF_PARAM;
+        SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        return reinterpret_cast<HWND>(item.lParam);
+    }
+    return nullptr;
+}
+
+HWND TabControlOf(HWND window) { return window ? FindWindowExA(window, nullptr, WC_TABCONTROLA, nullptr) : nullptr; }
+
 struct AboutSearch {
     HWND Owner;
     HWND Found;
@@ -68,15 +91,19 @@ Outcome Runner::ExpectPanelCaption(const Step& step) {
 }
 
 Outcome Runner::ExpectPanelTabs(const Step& step) {
-    HWND panel = Panel();
-    HWND tab = panel ? FindWindowExA(panel, nullptr, WC_TABCONTROLA, nullptr) : nullptr;
+    HWND tab = TabControlOf(Panel());
     if (!tab) return {false, "no tab control on the panel"};
-    int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
-    std::string seen;
-    for (int i = 0; i < count; ++i) seen += (i ? " | " : "") + TabText(tab, i);
+    std::string seen = TabsOf(tab);
     std::string want;
     for (std::size_t i = 1; i < step.Words.size(); ++i) want += (i > 1 ? " | " : "") + step.Words[i];
     return {seen == want, "tabs: " + seen};
+}
+
+Outcome Runner::ExpectPageTabs(const Step& step) {
+    HWND tab = TabControlOf(PageOfTab(TabControlOf(Panel()), step.Words[1]));
+    if (!tab) return {false, "no tab control on the page " + step.Words[1]};
+    std::string seen = TabsOf(tab);
+    return {seen == step.Rest(2), "tabs: " + seen};
 }
 
 Outcome Runner::ExpectPanelAt(const Step& step) {

@@ -4,20 +4,22 @@
 #include <sstream>
 #include <vector>
 
+#include "hostlink/companion_script.h"
+
 namespace hostsim {
 namespace {
 
 struct SendAlias {
-    const char* Name;
+    const char* Format;
     int NickAt;   // word index after the alias name
     int Words;    // words before the path
 };
 
 const SendAlias kAliases[] = {
-    {"/SendFile", 1, 2},
-    {"/SendFileLimit", 2, 3},
-    {"/SendFileAlternate", 1, 3},
-    {"/SendFileAlternateLimit", 2, 4},
+    {qvs::kSendFileFormat, 1, 2},
+    {qvs::kSendFileLimitFormat, 2, 3},
+    {qvs::kSendFileAlternateFormat, 1, 3},
+    {qvs::kSendFileAlternateLimitFormat, 2, 4},
 };
 
 constexpr char kScid[] = "/scid ";
@@ -65,7 +67,7 @@ void NoteSendCommand(HostModel& model, const std::string& command) {
     words >> name;
     if (SameName(name, "/close")) return CloseSend(model, id, words);
     for (const SendAlias& alias : kAliases)
-        if (SameName(name, alias.Name)) return StartSend(model, alias, words);
+        if (SameName(name, "/" + qvs::CompanionName(alias.Format))) return StartSend(model, alias, words);
 }
 
 }  // namespace hostsim

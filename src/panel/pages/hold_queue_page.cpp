@@ -1,0 +1,9 @@
+#include "panel/pages/hold_queue_page.h"
+
+#include "panel/pages/hold_queue_page_resource.h"
+
+namespace qvs {
+
+HoldQueuePage::HoldQueuePage() : DialogBase(IDD_PAGE_HOLD_QUEUE) {}
+
+}  // namespace qvs

@@ -1,0 +1,4 @@
+// Resource ids of the OpVoiceQueue page (block 1900-1999, controls 19000-19099).
+#pragma once
+
+#define IDD_PAGE_OPVOICE_QUEUE 1900

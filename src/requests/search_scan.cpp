@@ -1,0 +1,54 @@
+#include "requests/search_scan.h"
+
+#include "hostlink/text_routines.h"
+#include "model/names.h"
+
+namespace qvs {
+namespace {
+
+// A list body ends its lines with CR LF; a line ends at either byte, so a
+// file written with bare line feeds is still read line by line.
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// Back from the occurrence, never before floor (where the last line looked
+// at ended), so the whole scan stays one pass.
+std::size_t LineStart(const char* data, std::size_t floor, std::size_t at) {
+    while (at > floor && !IsLineBreak(data[at - 1])) --at;
+    return at;
+}
+
+std::size_t LineEnd(const char* data, std::size_t size, std::size_t at) {
+    while (at < size && !IsLineBreak(data[at])) ++at;
+    return at;
+}
+
+}  // namespace
+
+SearchScan::SearchScan(const char* fileTrigger, const SearchKeywords& keywords)
+    : trigger_(fileTrigger ? fileTrigger : ""), keywords_(keywords), key_(keywords.Key, 0, keywords.Key.size()) {}
+
+// A header line may hold every keyword too: only file lines, which begin
+// with the trigger, count. The trigger itself may supply a keyword.
+bool SearchScan::Matches(const ListLine& line) const {
+    if (trigger_.empty() || line.Length < trigger_.size()) return false;
+    if (!NamesEqualN(line.Data, trigger_.c_str(), trigger_.size())) return false;
+    for (const std::string& keyword : keywords_.Others)
+        if (FindNoCaseN(1, line.Data, line.Length, keyword.c_str()) < 0) return false;
+    return true;
+}
+
+bool SearchScan::NextMatch(const char* data, std::size_t size, std::size_t& from, ListLine& line) const {
+    while (from < size) {
+        std::size_t at = key_.FindIn(data, size, from);
+        if (at == FoldedPattern::kNotFound) break;
+        std::size_t start = LineStart(data, from, at);
+        std::size_t end = LineEnd(data, size, at);
+        from = end + (end < size ? 1 : 0);
+        line = ListLine{data + start, end - start};
+        if (Matches(line)) return true;
+    }
+    from = size;
+    return false;
+}
+
+}  // namespace qvs
