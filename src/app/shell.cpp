@@ -13,9 +13,10 @@ Shell::Shell() {
     ports.Panel = &Notifications;
     ports.EventMemory = &EventMemory;
     ports.Worker = &Worker;
-    ConnectPorts(State, ports);
     ports.ListBody = &ListBody;
     ports.Processes = &Processes;
+    ports.WorkerHost = &WorkerHost;
+    ConnectPorts(State, ports);
 }
 
 Shell& TheShell() {
