@@ -95,6 +95,7 @@ bool BuildAnswersSet(ModuleState& state, const std::string& folder) {
     if (!BuildFilesSet(state, folder)) return false;
     FileList* files = state.FileLists.Head;
     files->Description.Set("Sample files");
+    files->ListHeader.Set("");  // a list made afresh is the body alone
     files->NumberOfFiles = static_cast<uint32_t>(kListedFiles.size());
     AdGroup* welcome = AddAdGroup(state, "Welcome", kWelcomeText, 1);
     SelectAdGroup(state.ChannelConfigs.Head, welcome, AdDisplay{3, 1, 0, "!ads"});  // #files, added last
