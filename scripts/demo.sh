@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The module serving a file inside a simulated host, as a transcript: the
-# channel is shown an advertisement and a user gets it by its trigger word,
-# searches the list for two words, asks for a file, is told his place and
-# that the file is on its way, asks where his second file stands ("-que"),
-# the send starts and completes, and the channel's statistics and top list
-# count it (tools/hostsim/demo.scn). Builds what it needs first and
+# host has the list of a sample folder made (_ListGen), the channel is shown
+# an advertisement and a user gets it by its trigger word, searches the list
+# for two words, asks for a file, is told his place and that the file is on
+# its way, asks where his second file stands ("-que"), the send starts and
+# completes, and the channel's statistics and top list count it
+# (tools/hostsim/demo.scn). Builds what it needs first and
 # writes the demo's configuration as the tests do (scripts/fixtures.sh).
 set -uo pipefail
 cd "$(dirname "$0")/.."

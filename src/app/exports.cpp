@@ -3,6 +3,7 @@
 #include "app/lifetime.h"
 #include "app/shell.h"
 #include "hostlink/exported_values.h"
+#include "panel/list_gen_request.h"
 
 namespace {
 
@@ -48,8 +49,15 @@ void* WINAPI GetValue(DWORD selector) {
     return Guarded<void*>(nullptr, [&] { return qvs::LiveListHead(qvs::TheShell().State, selector); });
 }
 
-// Exported as _ListGen (see qvs.def): list regeneration asked by the host.
-int WINAPI ListGenExport(HWND, HWND, char*, char*, BOOL, BOOL) { return kHostContinues; }
+// Exported as _ListGen (see qvs.def): list regeneration asked by the host,
+// for the list named in data. It runs on the UI thread; the host goes on and
+// learns the outcome from "/QVSListDone".
+int WINAPI ListGenExport(HWND, HWND, char* data, char*, BOOL, BOOL) {
+    return Guarded(kHostContinues, [&] {
+        qvs::PostListGenRequest(qvs::TheShell().Panel.load(), data);
+        return kHostContinues;
+    });
+}
 
 // The host asks before it unloads the module: after ten idle minutes the
 // module stays; for /dll -u and when the host exits the ordered unload runs

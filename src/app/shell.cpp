@@ -16,6 +16,7 @@ Shell::Shell() {
     ports.Worker = &Worker;
     ports.ListBody = &ListBody;
     ports.Processes = &Processes;
+    ports.WorkerHost = &WorkerHost;
     ConnectPorts(State, ports);
 }
 

@@ -6,6 +6,7 @@
 
 #include <atomic>
 
+#include "hostlink/worker_host_link.h"
 #include "lists/list_body_writer.h"
 #include "model/module_state.h"
 #include "panel/panel_notifications.h"
@@ -64,6 +65,7 @@ struct Shell {
     Win32Worker Worker;
     ListBodyWriter ListBody{Files};
     Win32Processes Processes;
+    WorkerHostLink WorkerHost{State.Link};
 };
 
 Shell& TheShell();

@@ -9,16 +9,18 @@
 namespace qvs {
 namespace {
 
-void CopyToSharedView(HostLink& link) {
+void CopyToSharedView(HostLink& link, const char* text) {
     char* view = link.Transport->SharedView();
     if (!view) return;
     uint32_t room = link.Transport->SharedViewSize();
     if (room == 0) return;
-    std::size_t length = strnlen(link.Buffer, kHostLinkBufferSize - 1);
+    std::size_t length = strnlen(text, kHostLinkBufferSize - 1);
     if (length >= room) length = room - 1;
-    std::memcpy(view, link.Buffer, length);
+    std::memcpy(view, text, length);
     view[length] = '\0';
 }
+
+void CopyToSharedView(HostLink& link) { CopyToSharedView(link, link.Buffer); }
 
 void CopyFromSharedView(HostLink& link) {
     const char* view = link.Transport->SharedView();
@@ -37,17 +39,19 @@ HostLinkLock::HostLinkLock(HostLink& link) : host_(link.Transport) { host_->Lock
 HostLinkLock::HostLinkLock(ModuleState& state) : HostLinkLock(state.Link) {}
 HostLinkLock::~HostLinkLock() { host_->Unlock(); }
 
-void ExecuteCommand(HostLink& link) {
-    if (link.CommandLogging) LogCommand(link, link.Buffer);
-    HostLinkLock lock(link);
-    CopyToSharedView(link);
-    link.Transport->SendToHost(kHostExecuteMessage, 5, 0);
-}
+void ExecuteCommand(HostLink& link) { ExecuteWholeCommand(link, link.Buffer); }
 
 void PostCommand(HostLink& link) {
     HostLinkLock lock(link);
     CopyToSharedView(link);
     link.Transport->PostToHost(kHostExecuteMessage, 5, 0);
+}
+
+void ExecuteWholeCommand(HostLink& link, const char* command) {
+    if (link.CommandLogging) LogCommand(link, command);
+    HostLinkLock lock(link);
+    CopyToSharedView(link, command);
+    link.Transport->SendToHost(kHostExecuteMessage, 5, 0);
 }
 
 uint32_t EvaluateIdentifier(HostLink& link) {

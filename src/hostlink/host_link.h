@@ -27,6 +27,10 @@ void ExecuteCommand(HostLink& link);
 void PostCommand(HostLink& link);
 uint32_t EvaluateIdentifier(HostLink& link);
 
+// Executes a command given whole, without the HostLink buffer: for a thread
+// other than the one that formats there. Cut at 2047 characters.
+void ExecuteWholeCommand(HostLink& link, const char* command);
+
 // Holds the HostLink lock for a whole format-exchange-read sequence, so no
 // other thread touches the buffer in between. Re-entrant.
 class HostLinkLock {

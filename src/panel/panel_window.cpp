@@ -4,6 +4,7 @@
 #include "intake/server_events.h"
 #include "intake/unload.h"
 #include "panel/channel_combo.h"
+#include "panel/list_gen_request.h"
 #include "panel/panel_window_resource.h"
 #include "panel/system_menu.h"
 
@@ -77,6 +78,7 @@ bool PanelWindow::OnInit() {
 void PanelWindow::OnDestroy() {
     StopPanelTimers(context_.State, context_.Ui.Timers);
     ForgetFloodWindows(context_.State);
+    DropListGenRequests(Window());
     PostQuitMessage(0);
     for (HWND& window : context_.Ui.Modeless) window = nullptr;
     context_.Ui.RegularQueuePage = nullptr;
@@ -114,6 +116,7 @@ bool PanelWindow::OnMessage(UINT message, WPARAM first, LPARAM second) {
         case WM_NCHITTEST: return OnHitTest(first, second);
         case WM_SYSCOMMAND: return HandleSystemCommand(context_.Instance, Window(), context_.Ui, about_, first);
         case kUnloadRequest: OnUnloadRequest(); return true;
+        case kListGenRequest: RunListGenRequest(context_.State, second); return true;
         default: return false;
     }
 }

@@ -3,6 +3,7 @@
 #include "hostlink/command_log.h"
 #include "hostlink/companion_script.h"
 #include "hostlink/host_link.h"
+#include "hostlink/worker_host_link.h"
 #include "module_fixture.h"
 #include "support/read_file.h"
 
@@ -120,6 +121,43 @@ TEST_F(HostLinkTest, AWorkerGivenOnlyTheHostLinkAnswersTheHostWhenTheTestRunsIt)
 TEST(ScidPrefix, IsLeftOutForTheActiveConnection) {
     EXPECT_EQ(ScidPrefix(0), "");
     EXPECT_EQ(ScidPrefix(3), "/scid 3 ");
+}
+
+// A host that reads the shared area for a posted message only when it gets
+// round to it, as the real one does.
+class LateReadingHost : public FakeHost {
+public:
+    void PostToHost(uint32_t, uint32_t, uint32_t) override { ++pending_; }
+    uint32_t SendToHost(uint32_t message, uint32_t first, uint32_t second) override {
+        HandlePosted();
+        return FakeHost::SendToHost(message, first, second);
+    }
+    void HandlePosted() {
+        for (; pending_ > 0; --pending_) FakeHost::PostToHost(kHostExecuteMessage, 5, 0);
+    }
+
+private:
+    int pending_ = 0;
+};
+
+TEST(WorkerHostLinkTest, CommandsArriveWholeInOrderWithoutTouchingTheUiBuffer) {
+    LateReadingHost lateHost;
+    HostLink link;
+    link.Transport = &lateHost;
+    std::snprintf(link.Buffer, kHostLinkBufferSize, "/being formatted on the UI thread");
+    WorkerHostLink worker(link);
+    std::string longName(3000, 'n');
+    worker.PostCommand("/QVSListDone 1 films");
+    worker.ExecuteCommand("/msg #films updated");
+    worker.PostCommand(("/QVSListDone 1 " + longName).c_str());
+    lateHost.HandlePosted();
+    ASSERT_EQ(lateHost.Executed.size(), 3u);
+    EXPECT_EQ(lateHost.Executed[0], "/QVSListDone 1 films");
+    EXPECT_EQ(lateHost.Executed[1], "/msg #films updated");
+    EXPECT_EQ(lateHost.Executed[2], ("/QVSListDone 1 " + longName).substr(0, 2047));
+    EXPECT_TRUE(lateHost.Posted.empty());
+    EXPECT_STREQ(link.Buffer, "/being formatted on the UI thread");
+    EXPECT_EQ(lateHost.LockDepth(), 0);
 }
 
 }  // namespace

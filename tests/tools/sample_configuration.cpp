@@ -10,6 +10,8 @@
 //                     description and five files, and #files shows the
 //                     advertisement Welcome once a second after serving
 //                     starts and, by notice, to a nick who types !ads.
+//   FIXTURES/lists/   the files set with Files regenerated automatically
+//                     and a header naming its trigger and file count.
 //   SERVED/           the served files: the folder that Wine shows as
 //                     C:\qvs-served\ (scripts/fixtures.sh passes it).
 //
@@ -93,9 +95,20 @@ bool BuildAnswersSet(ModuleState& state, const std::string& folder) {
     if (!BuildFilesSet(state, folder)) return false;
     FileList* files = state.FileLists.Head;
     files->Description.Set("Sample files");
+    files->ListHeader.Set("");  // a list made afresh is the body alone
     files->NumberOfFiles = static_cast<uint32_t>(kListedFiles.size());
     AdGroup* welcome = AddAdGroup(state, "Welcome", kWelcomeText, 1);
     SelectAdGroup(state.ChannelConfigs.Head, welcome, AdDisplay{3, 1, 0, "!ads"});  // #files, added last
+    return true;
+}
+
+constexpr char kListsHeader[] = "QVS list of $FileTrigger$: $FileCount$ files\r\n";
+
+bool BuildListsSet(ModuleState& state, const std::string& folder) {
+    if (!BuildFilesSet(state, folder)) return false;
+    FileList* files = state.FileLists.Head;
+    files->AutoGen = 1;
+    files->ListHeader.Set(kListsHeader);
     return true;
 }
 
@@ -103,7 +116,7 @@ int WriteAll(const std::string& fixtures, const std::string& served) {
     mkdir(fixtures.c_str(), 0755);
     mkdir(served.c_str(), 0755);
     bool written = WriteSet(fixtures + "/served", BuildServedSet) && WriteSet(fixtures + "/files", BuildFilesSet) &&
-                   WriteSet(fixtures + "/answers", BuildAnswersSet) &&
+                   WriteSet(fixtures + "/answers", BuildAnswersSet) && WriteSet(fixtures + "/lists", BuildListsSet) &&
                    WriteServedFiles(served, kListedFiles) && WriteServedFiles(served, kPrivateFiles);
     if (!written) std::fprintf(stderr, "sample_configuration: could not write every fixture\n");
     return written ? 0 : 1;

@@ -73,6 +73,7 @@ const Runner::Verb Runner::kVerbs[] = {
     {"expect-file-size", 2, 2, &Runner::ExpectFileSize, "expect-file-size <path> <bytes>"},
     {"expect-no-file", 1, 1, &Runner::ExpectNoFile, "expect-no-file <path>"},
     {"expect-file-text", 2, kRest, &Runner::ExpectFileText, "expect-file-text <path> <text>"},
+    {"expect-file-like", 2, kRest, &Runner::ExpectFileLike, "expect-file-like <path with *> <text with *>"},
     {"expect-stored", 3, 3, &Runner::ExpectStored, "expect-stored <file> <storage path> <value>"},
     {"copy-file", 2, 2, &Runner::CopyIntoModuleFolder,
      "copy-file <file or folder, below the scenario's folder> <to, below the module's>"},

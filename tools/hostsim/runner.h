@@ -83,6 +83,7 @@ private:
     Outcome ExpectFileSize(const Step& step);
     Outcome ExpectNoFile(const Step& step);
     Outcome ExpectFileText(const Step& step);
+    Outcome ExpectFileLike(const Step& step);
     Outcome ExpectStored(const Step& step);
     Outcome CopyIntoModuleFolder(const Step& step);
 

@@ -85,6 +85,20 @@ Outcome Runner::ExpectFileText(const Step& step) {
     return {text == step.Rest(2), step.Words[1] + " holds \"" + text + "\""};
 }
 
+// For files whose names the module dates: the first file that the name
+// pattern finds, its text matched with stars.
+Outcome Runner::ExpectFileLike(const Step& step) {
+    std::string pattern = ModuleFile(step.Words[1]);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return {false, "no file " + pattern};
+    FindClose(search);
+    std::string path = pattern.substr(0, pattern.find_last_of('\\') + 1) + found.cFileName;
+    std::string text;
+    if (!ReadWhole(path, text)) return {false, "cannot read " + path};
+    return {Matches(text, step.Rest(2)), std::string(found.cFileName) + " holds \"" + text + "\""};
+}
+
 Outcome Runner::ExpectStored(const Step& step) {
     uint32_t want = 0;
     if (!ParseUnsigned(step.Words[3], want)) return {false, "usage: expect-stored <file> <storage path> <value>"};
