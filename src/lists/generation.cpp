@@ -90,10 +90,11 @@ void RecordBody(const GenerationRequest& request, const std::string& countText) 
 // the list's name: a reader never sees a list file that is half written.
 void WriteListFile(const GenerationRequest& request, const std::string& base, const std::string& countText) {
     const FileList* list = request.List;
-    if (list->ListHeader.IsNone()) return;  // no header at all: the body stays in the .tmp
+    // A list without any header is served as its body alone, like an empty
+    // header; leaving the body in the .tmp would serve nothing at all.
     HeaderValues values{countText, FormatSize(list->SizeOfFiles), FormatDateTime(list->CreationDateTime),
                         list->FileTrigger.c_str()};
-    std::string header = ExpandHeader(list->ListHeader.c_str(), values);
+    std::string header = list->ListHeader.IsNone() ? std::string() : ExpandHeader(list->ListHeader.c_str(), values);
     FilePort& files = *request.Files;
     std::string building = base + ".new", body = base + ".tmp";
     if (!files.CreateEmptyFile(building)) return;

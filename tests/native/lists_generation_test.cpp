@@ -70,7 +70,7 @@ TEST_F(GenerationTest, TheListFileIsTheExpandedHeaderFollowedByTheBody) {
 
 TEST_F(GenerationTest, HeaderEdgeCases) {
     struct Case {
-        const char* header;  // null: no header at all
+        const char* header;
         const char* expected;
     } cases[] = {
         {"", "!get a.avi\r\n!get b.avi\r\n"},
@@ -86,11 +86,12 @@ TEST_F(GenerationTest, HeaderEdgeCases) {
     // variables are found inside earlier values.
     std::string text = "$FileTrigger$ $FileCount$";
     EXPECT_EQ(ExpandHeader(text, {"$FileCount$", "", "", "$AppName$"}), "$AppName$ $FileCount$");
+    // No header at all still gives a list file that can be served: the body.
     list->ListHeader.Clear();
     platform.Files.DeleteFile(state.ConfigFolder + kDatedName + ".txt");
     Generate();
-    EXPECT_FALSE(Exists(std::string(kDatedName) + ".txt"));
-    EXPECT_EQ(Read(std::string(kDatedName) + ".tmp"), "!get a.avi\r\n!get b.avi\r\n");
+    EXPECT_EQ(Read(std::string(kDatedName) + ".txt"), "!get a.avi\r\n!get b.avi\r\n");
+    EXPECT_FALSE(Exists(std::string(kDatedName) + ".tmp"));
 }
 
 TEST_F(GenerationTest, ALongHeaderFullOfVariablesExpandsWhole) {
