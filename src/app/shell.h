@@ -6,6 +6,7 @@
 
 #include <atomic>
 
+#include "app/ui_thread.h"
 #include "hostlink/worker_host_link.h"
 #include "lists/list_body_writer.h"
 #include "model/module_state.h"
@@ -16,15 +17,14 @@
 #include "win32/flood_window_port.h"
 #include "win32/global_event_memory.h"
 #include "win32/host_window_link.h"
-#include "win32/private_profile.h"
 #include "win32/ole_storage.h"
+#include "win32/private_profile.h"
 #include "win32/shared_area.h"
 #include "win32/system_clock.h"
 #include "win32/thread_timers.h"
-#include "app/ui_thread.h"
 #include "win32/win32_files.h"
-#include "win32/win32_worker.h"
 #include "win32/win32_processes.h"
+#include "win32/win32_worker.h"
 
 namespace qvs {
 

@@ -4,17 +4,19 @@
 #include <memory>
 
 #include "hostlink/command_log.h"
+#include "hostlink/companion_script.h"
 #include "hostlink/text_routines.h"
 #include "hostlink/user_text.h"
 #include "lists/list_header.h"
-#include "stats/number_texts.h"
-#include "ports/worker_port.h"
-#include "ports/worker_host_port.h"
-#include "ports/process_port.h"
-#include "ports/panel_port.h"
-#include "ports/list_body_library.h"
-#include "ports/file_port.h"
+#include "messaging/channel_message.h"
 #include "ports/clock_port.h"
+#include "ports/file_port.h"
+#include "ports/list_body_library.h"
+#include "ports/panel_port.h"
+#include "ports/process_port.h"
+#include "ports/worker_host_port.h"
+#include "ports/worker_port.h"
+#include "stats/number_texts.h"
 
 namespace qvs {
 namespace {
@@ -23,7 +25,6 @@ constexpr uint32_t kMsPerSecond = 1000;
 constexpr uint32_t kSecondsPerMinute = 60;
 // From here the minute form is used: 58,001 ms already count as 59 seconds.
 constexpr uint32_t kMinuteFormFrom = 59;
-constexpr char kListDone[] = "/QVSListDone %lu %s";
 constexpr char kArchiverCommand[] = "\"%s..\\pkzipc.exe\" -add \"%s%s.zip\" \"%s%s.txt\"";
 constexpr char kCannotZipBox[] = "Cannot find %s\r\nThe filelist cannot be zipped";
 constexpr char kUpdatedNotice[] =
@@ -49,7 +50,7 @@ private:
 
 void AnswerHost(const GenerationRequest& request, unsigned long done) {
     if (request.NotifyHost != 0)
-        request.Host->PostCommand(FormatUserText(kListDone, done, request.ListName.c_str()).c_str());
+        request.Host->PostCommand(FormatUserText(kListDoneFormat, done, request.ListName.c_str()).c_str());
 }
 
 void ApplySettings(const GenerationRequest& request) {
@@ -118,12 +119,8 @@ std::string Zip(const GenerationRequest& request, const std::string& name) {
 void NotifyChannels(const GenerationRequest& request) {
     std::string notice = FormatUserText(kUpdatedNotice, request.ListName.c_str(), request.ListTrigger.c_str());
     for (const ListNoticeTarget& target : request.Notices) {
-        std::string command =
-            target.ConnectionId != 0
-                ? FormatUserText("/scid %lu /msg %s %s", static_cast<unsigned long>(target.ConnectionId),
-                                 target.Channel.c_str(), notice.c_str())
-                : FormatUserText("/msg %s %s", target.Channel.c_str(), notice.c_str());
-        request.Host->ExecuteCommand(command.c_str());
+        std::string command = FormatChannelMessage(target.ConnectionId, target.Channel.c_str(), notice.c_str());
+        if (!command.empty()) request.Host->ExecuteCommand(command.c_str());
     }
 }
 

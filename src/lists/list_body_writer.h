@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "lists/folder_listing.h"
-#include "ports/list_body_library.h"
 #include "ports/file_port.h"
+#include "ports/list_body_library.h"
 
 namespace qvs {
 

@@ -9,8 +9,8 @@
 #include "messaging/routing.h"
 #include "model/names.h"
 #include "model/queue_ops.h"
-#include "ports/panel_port.h"
 #include "ports/file_port.h"
+#include "ports/panel_port.h"
 
 namespace qvs {
 namespace {

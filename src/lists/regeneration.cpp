@@ -4,13 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "hostlink/companion_script.h"
 #include "hostlink/host_link.h"
 #include "hostlink/text_routines.h"
 #include "lists/generation.h"
 #include "lists/list_files.h"
 #include "messaging/reachability.h"
-#include "ports/panel_port.h"
 #include "ports/clock_port.h"
+#include "ports/panel_port.h"
 
 namespace qvs {
 namespace {
@@ -70,7 +71,7 @@ void ListGenRequested(ModuleState& state, const char* data) {
     const char* name = TrimSpaces(copy.data());
     for (FileList* list = state.FileLists.Head; list; list = list->Next)
         if (list->ListName.Equals(name)) return RegenerateList(state, list, 0, 0, 1);
-    if (IsSafeName(name)) Execute(state, "/QVSListDone %lu %s", 0ul, name);
+    if (IsSafeName(name)) Execute(state, kListDoneFormat, 0ul, name);
 }
 
 }  // namespace qvs

@@ -3,8 +3,8 @@
 #include "hostlink/user_text.h"
 #include "lists/list_texts.h"
 #include "model/names.h"
-#include "ports/panel_port.h"
 #include "ports/file_port.h"
+#include "ports/panel_port.h"
 
 namespace qvs {
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "hostlink/operator_boxes.h"
-#include "ports/panel_port.h"
 #include "ports/file_port.h"
+#include "ports/panel_port.h"
 
 namespace qvs {
 namespace {

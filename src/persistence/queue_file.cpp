@@ -2,16 +2,17 @@
 
 #include <cstdio>
 
+#include "hostlink/companion_script.h"
 #include "hostlink/host_link.h"
 #include "hostlink/text_routines.h"
 #include "messaging/reachability.h"
 #include "model/memory.h"
 #include "model/paths.h"
 #include "model/queue_ops.h"
-#include "users/member_entry.h"
-#include "ports/profile_port.h"
-#include "ports/panel_port.h"
 #include "ports/file_port.h"
+#include "ports/panel_port.h"
+#include "ports/profile_port.h"
+#include "users/member_entry.h"
 
 namespace qvs {
 namespace {
@@ -188,7 +189,7 @@ int IsSavedQueueFresh(ModuleState& state, const std::string& section, const std:
     if (saveTime.empty()) return 1;
     if (!IsDigits(saveTime)) return 0;
     std::string minutes;
-    if (!Evaluate(state, minutes, "$GetMinute(%s)", saveTime.c_str())) return 1;
+    if (!Evaluate(state, minutes, kGetMinuteFormat, saveTime.c_str())) return 1;
     return ParseDecimal(minutes.c_str()) <= ageLimit ? 1 : 0;
 }
 

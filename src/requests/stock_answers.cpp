@@ -9,9 +9,9 @@
 #include "model/names.h"
 #include "model/paths.h"
 #include "model/queue_words.h"
+#include "ports/clock_port.h"
 #include "requests/reply.h"
 #include "stats/top_list.h"
-#include "ports/clock_port.h"
 
 namespace qvs {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "model/memory.h"
-#include "users/group_membership.h"
 #include "ports/panel_port.h"
+#include "users/group_membership.h"
 
 namespace qvs {
 

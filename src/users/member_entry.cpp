@@ -1,8 +1,8 @@
 #include "users/member_entry.h"
 
 #include "model/memory.h"
-#include "users/group_membership.h"
 #include "ports/clock_port.h"
+#include "users/group_membership.h"
 
 namespace qvs {
 

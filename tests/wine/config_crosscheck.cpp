@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "check_tally.h"
 #include "config_sample.h"
 #include "intake/shutdown.h"
 #include "persistence/advertisement_file.h"
@@ -21,7 +22,6 @@
 #include "persistence/user_file.h"
 #include "ports/file_port.h"
 #include "ports/panel_port.h"
-#include "check_tally.h"
 #include "win32/ole_storage.h"
 
 #include <windows.h>
