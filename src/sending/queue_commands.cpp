@@ -6,6 +6,7 @@
 #include "model/names.h"
 #include "model/queue_ops.h"
 #include "ports/panel_port.h"
+#include "sending/send_slots.h"
 #include "sending/start_send.h"
 #include "sending/waiting_entries.h"
 
@@ -13,8 +14,6 @@ namespace qvs {
 namespace {
 
 constexpr char kClearQuestion[] = "Are you sure you want to clear all items in this queue?";
-
-bool ListIsRebuilding(const QueueEntry* entry) { return entry->IsList && entry->List && entry->List->Updating; }
 
 void SendOne(ModuleState& state, QueueKind kind, Queue& queue, QueueEntry* entry) {
     state.Ports.Panel->QueueRowRemoved(kind, entry);
@@ -31,7 +30,7 @@ uint32_t SendNow(ModuleState& state, const ShownQueue& shown, const std::vector<
     if (!queue) return 0;
     uint32_t sent = 0;
     for (QueueEntry* entry : SelectedIn(queue->Waiting.Entries(), selection)) {
-        if (ListIsRebuilding(entry)) continue;
+        if (ListFileIsRebuilding(entry)) continue;
         SendOne(state, shown.Kind, *queue, entry);
         ++sent;
     }
