@@ -62,13 +62,8 @@ struct List {
         return true;
     }
 
-    bool MoveTowardTail(T* item) {
-        T* after = item->Next;
-        if (!after) return false;
-        Unlink(item);
-        InsertAfter(after, item);
-        return true;
-    }
+    // Moving the next item up is the same swap.
+    bool MoveTowardTail(T* item) { return item->Next && MoveTowardHead(item->Next); }
 
     // Takes every item off the list and hands it to release.
     template <typename Release>

@@ -9,7 +9,6 @@
 #include "messaging/reachability.h"
 #include "model/channel_config.h"
 #include "setup/new_channel.h"
-#include "users/group_operations.h"
 
 namespace qvs {
 

@@ -7,7 +7,6 @@
 #include "lists/generation.h"
 #include "lists/list_binding.h"
 #include "lists/list_file_path.h"
-#include "lists/list_files.h"
 #include "lists/list_folders.h"
 #include "lists/list_properties.h"
 #include "lists/list_removal.h"
