@@ -109,8 +109,9 @@ void StartChannelAds(ModuleState& state, ServedChannel* channel) {
 }
 
 void StopChannelAds(ModuleState& state, ServedChannel* channel) {
-    ReleaseMatching(state, state.GroupActivations, [channel](const GroupActivation* a) { return a->Channel == channel; });
-    ReleaseMatching(state, state.AdTimers, [channel](const AdTimer* t) { return t->Channel == channel; });
+    auto onChannel = [channel](const auto* record) { return record->Channel == channel; };
+    ReleaseMatching(state, state.GroupActivations, onChannel);
+    ReleaseMatching(state, state.AdTimers, onChannel);
 }
 
 void StopSelectionAds(ModuleState& state, const AdGroupSelection* selection) {

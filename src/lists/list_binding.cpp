@@ -6,7 +6,8 @@
 namespace qvs {
 namespace {
 
-constexpr char kTriggerUsedMessage[] = "Cannot add this list to this channel :\r\nTrigger: %s is already used in this channel";
+constexpr char kTriggerUsedMessage[] =
+    "Cannot add this list to this channel :\r\nTrigger: %s is already used in this channel";
 
 bool IsBound(const ChannelConfig* config, const FileList* list) {
     for (const ListSelection* selection = config->FileListLinks.Head; selection; selection = selection->Next)

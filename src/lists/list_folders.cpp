@@ -30,7 +30,8 @@ NameNode* AppendNew(List<NameNode>& names, const std::string& value) {
 
 std::string BareExtension(const std::string& text) {
     std::size_t start = text.find_first_not_of('.');
-    std::string bare = start == std::string::npos ? text.substr(text.empty() ? 0 : text.size() - 1) : text.substr(start);
+    if (start == std::string::npos) start = text.empty() ? 0 : text.size() - 1;
+    std::string bare = text.substr(start);
     for (char& c : bare) c = FoldCase(c);
     return bare;
 }
