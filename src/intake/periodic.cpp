@@ -1,5 +1,6 @@
 #include "intake/periodic.h"
 
+#include "lists/list_removal.h"
 #include "lists/regeneration.h"
 #include "persistence/configuration.h"
 #include "persistence/queue_file.h"
@@ -44,6 +45,7 @@ void OnHousekeepingTick(ModuleState& state, void*, TimerId) {
     SaveQueuesOnSchedule(state);
     SaveConfigurationOnSchedule(state);
     RunListSchedule(state);
+    ReleaseRetiredLists(state);
     if (state.AutoMemoryCheck == 1) CheckMemory(state);
 }
 
