@@ -18,6 +18,11 @@ std::string CompanionScript() {
     return text.str();
 }
 
+struct IdentifierCase {
+    const char* Identifier;
+    const char* Value;
+};
+
 class CompanionScriptTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -51,10 +56,7 @@ TEST_F(CompanionScriptTest, SendNumbersCountEveryWindowAsCloseDoesAndDeadOnesTel
     model.Sends().Open(1, "bob", "C:\\files\\a.txt", 300);
     model.Sends().Open(1, "BOB", "C:\\files\\sub dir\\b c.txt", 700);
     ASSERT_TRUE(model.Sends().End(1, "bob", "C:\\files\\a.txt", false, 0, 0));
-    const struct {
-        const char* Identifier;
-        const char* Value;
-    } cases[] = {
+    const IdentifierCase cases[] = {
         {"$GetSendCountPerNick(1,bob)", "3"},
         {"$GetSendCountPerNick(2,Bob)", "1"},
         {"$GetSendCountPerNick(3,bob)", "0"},
@@ -70,7 +72,7 @@ TEST_F(CompanionScriptTest, SendNumbersCountEveryWindowAsCloseDoesAndDeadOnesTel
         {"$GetSendFileName(1 ,bob,x)", ""},
         {"$GetSendCountPerNick(1x,bob)", "0"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Answer(c.Identifier), c.Value) << c.Identifier;
+    for (const IdentifierCase& c : cases) EXPECT_EQ(Answer(c.Identifier), c.Value) << c.Identifier;
     script.Execute("/scid 1 /close -s2 bob");
     EXPECT_EQ(model.Sends().CountTo(1, "bob"), 2u);
     EXPECT_EQ(model.Sends().NthTo(1, "bob", 1)->Status, "failed") << "the module's number 2 was the live one";
@@ -79,17 +81,14 @@ TEST_F(CompanionScriptTest, SendNumbersCountEveryWindowAsCloseDoesAndDeadOnesTel
 
 TEST_F(CompanionScriptTest, ChannelAndClockAnswers) {
     model.SetCtime(1000000);
-    const struct {
-        const char* Identifier;
-        const char* Value;
-    } cases[] = {
+    const IdentifierCase cases[] = {
         {"$GetComChan(1, bob)", "1"},     {"$GetComChan(1, carol)", "0"},  {"$GetComChan(9, bob)", "0"},
         {"$GetOpStatus(1 ,#files,bob)", "1"}, {"$GetOpStatus(1 ,#files,ann)", ""},
         {"$GetVoiceStatus(1,#files,ann)", "1"}, {"$GetNickCount(1,#files)", "3"},
         {"$GetNick(1,#files,2)", "bob"},  {"$GetNick(1,#files,0)", ""},    {"$GetMinute(999880)", "2"},
         {"$GetMinute(2000000)", "0"},     {"$GetMinute(12x)", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(Answer(c.Identifier), c.Value) << c.Identifier;
+    for (const IdentifierCase& c : cases) EXPECT_EQ(Answer(c.Identifier), c.Value) << c.Identifier;
 }
 
 TEST_F(CompanionScriptTest, SendAliasesStartMinimizedWindowsOrReportAFailureAtOnce) {

@@ -101,6 +101,20 @@ std::string ReadBody(const std::string& text, std::size_t& at) {
     return RestOfLine(text, at);
 }
 
+// Pieces between separators that are outside brackets (empty ones kept).
+template <typename IsSeparator>
+std::vector<std::string> SplitOutsideBrackets(const std::string& text, IsSeparator isSeparator) {
+    std::vector<std::string> pieces(1);
+    int depth = 0;
+    for (char c : text) {
+        if (c == '(') ++depth;
+        else if (c == ')' && depth > 0) --depth;
+        if (depth == 0 && isSeparator(c)) pieces.emplace_back();
+        else pieces.back() += c;
+    }
+    return pieces;
+}
+
 class Calculator {
 public:
     explicit Calculator(const std::string& text) : text_(text) {}
@@ -159,38 +173,13 @@ struct MrcEvaluator::Frame {
 };
 
 std::vector<std::string> SplitWords(const std::string& text) {
-    std::vector<std::string> words;
-    std::string word;
-    int depth = 0;
-    for (char c : text) {
-        if (c == '(') ++depth;
-        else if (c == ')' && depth > 0) --depth;
-        if (IsBlank(c) && depth == 0) {
-            if (!word.empty()) words.push_back(word), word.clear();
-            continue;
-        }
-        word += c;
-    }
-    if (!word.empty()) words.push_back(word);
+    std::vector<std::string> words = SplitOutsideBrackets(text, IsBlank);
+    words.erase(std::remove(words.begin(), words.end(), std::string()), words.end());
     return words;
 }
 
 std::vector<std::string> SplitArguments(const std::string& text) {
-    std::vector<std::string> args;
-    std::string arg;
-    int depth = 0;
-    for (char c : text) {
-        if (c == '(') ++depth;
-        else if (c == ')' && depth > 0) --depth;
-        if (c == ',' && depth == 0) {
-            args.push_back(arg);
-            arg.clear();
-            continue;
-        }
-        arg += c;
-    }
-    args.push_back(arg);
-    return args;
+    return SplitOutsideBrackets(text, [](char c) { return c == ','; });
 }
 
 double Calculate(const std::string& expression) { return Calculator(expression).Sum(); }
