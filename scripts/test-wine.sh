@@ -19,13 +19,8 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a "$0" "$@"
 fi
 
-# The shipped module is 32-bit; where the kernel cannot run 32-bit code
-# (the 32-bit loader fails to start) the same sources run as 64-bit.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  preset=win32 loader=/usr/lib/wine/wine
-else
-  preset=win64 loader=$QVS_WINE
-fi
+qvs_pick_wine_build
+preset=$QVS_PRESET loader=$QVS_LOADER
 # QVS_WINE_BUILD names a folder already built for that architecture.
 build=${QVS_WINE_BUILD:-build/$preset}
 if [ -z "${QVS_WINE_BUILD:-}" ]; then

@@ -47,6 +47,10 @@ public:
     void RenameUser(uint32_t id, const std::string& from, const std::string& to);
     void SetOwnNick(uint32_t id, const std::string& nick);
     bool Knows(uint32_t id) const { return connections_.count(id) != 0; }
+    // The user in the channel, or null.
+    const ChannelUser* UserIn(uint32_t id, const std::string& channel, const std::string& nick) const {
+        return FindUser(id, channel, nick);
+    }
 
     void StartSend(const RunningSend& send) { sends_.push_back(send); }
     // False when no such send runs.

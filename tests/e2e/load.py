@@ -1,0 +1,87 @@
+"""The load run: 20 requester connections keep 10,000 requests waiting,
+then send 1,000 channel lines a second in total for 60 seconds (triggers,
+searches, chatter) while a voiced requester downloads the 50 MB file.
+Counts the answers the module owes and the answers it gave, the live
+host's memory before and after, and the DCC throughput under the load."""
+import re
+import threading
+import time
+
+import served
+from requester import Requester
+
+REQUESTERS = 20
+WAITING = 10000
+LINES_PER_SECOND = 1000
+SECONDS = 60
+QUEUED = r"I have added .+? as \d+ in my regular queue"
+SEARCHED = r"I have \d+ match\(es\) for load-"
+ALREADY = r"You already have .+? in my queue"
+
+
+def paced(requester, lines, per_second, stop=None):
+    """Writes the lines at per_second, on time however long each write takes."""
+    began = time.monotonic()
+    for i, line in enumerate(lines):
+        if stop and stop.is_set():
+            return
+        delay = began + i / per_second - time.monotonic()
+        if delay > 0:
+            time.sleep(delay)
+        requester.say(line)
+
+
+def heard(requesters, pattern):
+    return sum(1 for r in requesters for h in list(r.heard) if re.search(pattern, h[2]))
+
+
+def in_parallel(jobs):
+    threads = [threading.Thread(target=job) for job in jobs]
+    for t in threads:
+        t.start()
+    for t in threads:
+        t.join()
+
+
+def fill_queue(rs):
+    per = WAITING // REQUESTERS
+    in_parallel([lambda r=r: paced(r, ["!files " + served.load_name(k) for k in range(per)],
+                                   LINES_PER_SECOND / REQUESTERS) for r in rs])
+
+
+def mixed_lines(i):
+    """One second of one requester: a search, a request for a file it has
+    waiting far back in the queue, chatter."""
+    lines = ["@find " + served.load_name((i * 7) % served.LOAD_FILES), "!files " + served.load_name(400 + i % 10)]
+    return lines + ["chatter %d: nothing to see here, just talking" % k for k in range(LINES_PER_SECOND // REQUESTERS - 2)]
+
+
+def run_load(w, check):
+    rs = [w.requester("load%02d" % i, accept=lambda name, size: ("ignore",)) for i in range(REQUESTERS)]
+    figures = {"memory at start": w.host.memory()}
+    began = time.monotonic()
+    fill_queue(rs)
+    figures["queue filled in s"] = round(time.monotonic() - began, 1)
+    rs[0].wait(lambda: heard(rs, QUEUED) >= WAITING, 300, "every admission answer")
+    figures["admissions answered/owed"] = "%d/%d" % (heard(rs, QUEUED), WAITING)
+    figures["memory with 10,000 waiting"] = w.host.memory()
+
+    downloader = w.requester("loaddl")
+    w.host.control("raw MODE #files +v loaddl")
+    w.host.expect(r"^control: raw MODE", 10)
+    time.sleep(1)
+    downloader.say("!files big.bin")
+    began = time.monotonic()
+    in_parallel([lambda r=r: paced(r, [l for s in range(SECONDS) for l in mixed_lines(s)],
+                                   LINES_PER_SECOND / REQUESTERS) for r in rs])
+    figures["load seconds"] = round(time.monotonic() - began, 1)
+    owed = {"searches": (SEARCHED, REQUESTERS * SECONDS), "repeated requests": (ALREADY, REQUESTERS * SECONDS)}
+    for name, (pattern, count) in owed.items():
+        rs[0].wait(lambda p=pattern, c=count: heard(rs, p) >= c, 300, "every answer to the " + name)
+        figures[name + " answered/owed"] = "%d/%d" % (heard(rs, pattern), count)
+    big = downloader.downloaded("big.bin", 300)
+    check(big.done, "big.bin did not arrive whole under load")
+    figures["DCC MB/s under load"] = round(big.size / (big.finished - big.started) / 1e6, 1)
+    figures["memory after the load"] = w.host.memory()
+    figures["live host disconnected"] = w.host.count(r"^disconnected")
+    return figures
