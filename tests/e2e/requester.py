@@ -43,6 +43,8 @@ class Requester:
         self.heard = []  # (kind, sender, plain text)
         self.offers = []
         self.downloads = []
+        self.counted = {}  # pattern -> answers heard that match it
+        self.keep = True
         self.registered = self.joined = False
         self.closed = False
         os.makedirs(folder, exist_ok=True)
@@ -115,8 +117,23 @@ class Requester:
             elif command in ("NOTICE", "PRIVMSG") and text.startswith("\x01"):
                 self._on_ctcp(sender, text.strip("\x01"))
             elif command in ("NOTICE", "PRIVMSG"):
-                self.heard.append((command, sender, plain(text)))
+                self._hear(command, sender, plain(text))
             self.lock.notify_all()
+
+    def _hear(self, command, sender, text):
+        if self.keep:
+            self.heard.append((command, sender, text))
+        for pattern in self.counted:
+            if re.search(pattern, text):
+                self.counted[pattern] += 1
+
+    def count(self, *patterns):
+        """From now on, answers matching these are counted (and, in a long
+        run, no longer kept one by one)."""
+        with self.lock:
+            self.keep = False
+            for pattern in patterns:
+                self.counted.setdefault(pattern, 0)
 
     # ------------------------------------------------------------ waiting
 
