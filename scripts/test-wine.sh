@@ -19,14 +19,9 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a "$0" "$@"
 fi
 
-qvs_pick_wine_build
-preset=$QVS_PRESET loader=$QVS_LOADER
-# QVS_WINE_BUILD names a folder already built for that architecture.
-build=${QVS_WINE_BUILD:-build/$preset}
-if [ -z "${QVS_WINE_BUILD:-}" ]; then
-  cmake --preset "$preset" >/dev/null || exit 1
-  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check relay_check module_standin pkzipc profile_crosscheck || exit 1
-fi
+qvs_build_wine_targets qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check relay_check \
+  module_standin pkzipc profile_crosscheck || exit 1
+build=$QVS_BUILD loader=$QVS_LOADER
 
 # A server left from another display would keep our windows from appearing.
 timeout 60 "$QVS_WINESERVER" -w

@@ -20,3 +20,13 @@ qvs_pick_wine_build() {
     QVS_PRESET=win64 QVS_LOADER=$QVS_WINE
   fi
 }
+
+# Builds the named targets for that architecture, unless QVS_WINE_BUILD names
+# a folder already built for it; sets QVS_BUILD to the folder.
+qvs_build_wine_targets() {
+  qvs_pick_wine_build
+  QVS_BUILD=${QVS_WINE_BUILD:-build/$QVS_PRESET}
+  [ -z "${QVS_WINE_BUILD:-}" ] || return 0
+  cmake --preset "$QVS_PRESET" >/dev/null &&
+    cmake --build --preset "$QVS_PRESET" -j "${QVS_JOBS:-2}" --target "$@"
+}

@@ -6,6 +6,8 @@ import socket
 import subprocess
 import time
 
+from processes import stop_process
+
 CONFIG = """[Global]
 Name = irc.qvs.test
 Info = QVS end-to-end server
@@ -62,11 +64,5 @@ class Ircd:
         raise RuntimeError("ngircd never listened on port %d" % self.port)
 
     def stop(self):
-        if self.process and self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait(10)
+        stop_process(self.process)
         self.log.close()

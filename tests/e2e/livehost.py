@@ -8,6 +8,8 @@ import subprocess
 import threading
 import time
 
+from processes import stop_process
+
 
 def windows_path(path):
     return "Z:" + path.replace("/", "\\")
@@ -36,7 +38,7 @@ class LiveHost:
                                         stderr=subprocess.STDOUT)
         on_started(self.process.pid)
         threading.Thread(target=self._read, daemon=True).start()
-        self.expect(r"^relay Join 1 #files", deadline)
+        self.expect(r"^joined #files$", deadline)
 
     def _read(self):
         for raw in self.process.stdout:
@@ -80,15 +82,9 @@ class LiveHost:
     def memory(self, deadline=10):
         since = self.mark()
         self.control("memory")
-        _, m = self.expect(r"^memory: private (\d+) working (\d+)", deadline, since)
+        _, m = self.expect(r"^memory: committed (\d+) working (\d+)", deadline, since)
         return int(m.group(1)), int(m.group(2))
 
     def stop(self, deadline=30):
-        if self.process.poll() is None:
-            try:
-                self.control("quit")
-                self.process.wait(deadline)
-            except (OSError, subprocess.TimeoutExpired):
-                self.process.kill()
-                self.process.wait(10)
+        stop_process(getattr(self, "process", None), lambda: self.control("quit"), deadline)
         self.log.close()

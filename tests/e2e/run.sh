@@ -15,12 +15,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a "$0" "$@"
 fi
 
-qvs_pick_wine_build
-build=${QVS_WINE_BUILD:-build/$QVS_PRESET}
-if [ -z "${QVS_WINE_BUILD:-}" ]; then
-  cmake --preset "$QVS_PRESET" >/dev/null || exit 1
-  cmake --build --preset "$QVS_PRESET" -j "${QVS_JOBS:-2}" --target qvs qvsrelay hostsim || exit 1
-fi
+qvs_build_wine_targets qvs qvsrelay hostsim || exit 1
 
 scratch=$(mktemp -d)
 pids="$scratch/pids"
@@ -32,5 +27,5 @@ stop_all() {
 trap stop_all EXIT
 
 bash scripts/fixtures.sh "$scratch/fixtures" >"$scratch/fixtures.log" 2>&1 || { cat "$scratch/fixtures.log"; exit 1; }
-timeout -s TERM "${QVS_E2E_LIMIT:-900}" python3 tests/e2e/e2e.py "$QVS_LOADER" "$build" "$scratch/fixtures/live" \
+timeout -s TERM "${QVS_E2E_LIMIT:-900}" python3 tests/e2e/e2e.py "$QVS_LOADER" "$QVS_BUILD" "$scratch/fixtures/live" \
   "$WINEPREFIX" --pids "$pids" "$@"

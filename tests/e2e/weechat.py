@@ -5,6 +5,8 @@ import os
 import subprocess
 import time
 
+from processes import stop_process
+
 
 class Weechat:
     def __init__(self, folder, port, nick="wee", channel="#files"):
@@ -52,11 +54,5 @@ class Weechat:
         raise RuntimeError("weechat did not receive %s (%d bytes) within %ds" % (name, size, deadline))
 
     def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait(10)
+        stop_process(self.process)
         self.log.close()

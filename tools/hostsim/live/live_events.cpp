@@ -64,7 +64,7 @@ void LiveHost::OnJoin(const IrcMessage& message) {
         model_.Join(kLiveConnectionId, channel);
         channels_.push_back(channel);
         Relay("Join", Id() + " " + channel);
-        return;
+        return Note("joined " + channel);
     }
     model_.SetUser(kLiveConnectionId, channel, message.Nick, false, false);
     Relay("Reachable", Id() + " " + message.Nick);
@@ -170,7 +170,7 @@ void LiveHost::Disconnected(const std::string& reason) {
 void LiveHost::Relay(const char* exportName, const std::string& line) {
     bool posted = relay_.Call(exportName, line);
     ++relayCalls_;
-    Note(std::string("relay ") + exportName + " " + line + (posted ? "" : "  (not posted)"));
+    if (!options_.Quiet || !posted) Note(std::string("relay ") + exportName + " " + line + (posted ? "" : "  (not posted)"));
 }
 
 }  // namespace hostsim::live

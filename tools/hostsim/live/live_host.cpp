@@ -16,6 +16,7 @@ constexpr DWORD kIdleWaitMs = 10;
 constexpr DWORD kBusyWaitMs = 1;
 constexpr std::size_t kFirstOption = 8;
 constexpr char kListDone[] = "/QVSListDone ";
+constexpr char kEvaluatedNote[] = "host evaluated";
 
 std::vector<std::string> SplitChannels(const std::string& text) {
     std::vector<std::string> channels;
@@ -29,6 +30,7 @@ std::vector<std::string> SplitChannels(const std::string& text) {
 bool ReadFlag(const std::string& flag, int& i, int argc, char** argv, LiveOptions& options) {
     if (flag == "--close-finished") return options.CloseFinished = true;
     if (flag == "--verbose") return options.Verbose = true;
+    if (flag == "--quiet") return options.Quiet = true;
     if (flag != "--listgen" || i + 1 >= argc) return false;
     options.ListGens.push_back(argv[++i]);
     return true;
@@ -39,7 +41,7 @@ bool ReadFlag(const std::string& flag, int& i, int argc, char** argv, LiveOption
 bool ParseLiveOptions(int argc, char** argv, LiveOptions& options, std::string& error) {
     if (argc < static_cast<int>(kFirstOption)) {
         error = "usage: hostsim <qvs.dll> live <qvsrelay.dll> <server> <port> <nick> <#channel>[,...] "
-                "[--listgen <list>]... [--close-finished] [--verbose]";
+                "[--listgen <list>]... [--close-finished] [--verbose | --quiet]";
         return false;
     }
     options.Module = argv[1];
@@ -87,7 +89,8 @@ bool LiveHost::Start(std::string& error) {
     window_.Run = [this](const std::string& command) { Execute(command); };
     window_.Answer = [this](const std::string& identifier, std::string& value) { return Answer(identifier, value); };
     window_.Report = [this](const std::string& line) {
-        if (options_.Verbose || line.compare(0, 14, "host evaluated") != 0) Note(line);
+        bool evaluation = line.compare(0, sizeof kEvaluatedNote - 1, kEvaluatedNote) == 0;
+        if (!options_.Quiet && (options_.Verbose || !evaluation)) Note(line);
     };
     if (!relay_.Load(options_.Relay, RelayHost::New, window_.Handle(), error)) return false;
     module_.InitDLL(window_.Handle());
@@ -174,10 +177,11 @@ void LiveHost::OnControl(const std::string& line) {
 }
 
 void LiveHost::NoteMemory() const {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
+    // The committed bytes: Wine leaves the private-bytes counter at 0.
+    PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    Note("memory: private " + std::to_string(counters.PrivateUsage) + " working " +
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    Note("memory: committed " + std::to_string(counters.PagefileUsage) + " working " +
          std::to_string(counters.WorkingSetSize) + " relayed " + std::to_string(relayCalls_) + " commands " +
          std::to_string(commands_) + " lines-out " + std::to_string(irc_.LinesWritten()) + " windows " +
          std::to_string(sends_.Count()));

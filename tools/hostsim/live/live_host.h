@@ -36,10 +36,11 @@ struct LiveOptions {
     std::vector<std::string> ListGens;  // lists made before connecting
     bool CloseFinished = false;  // the host's option to close a send window on completion
     bool Verbose = false;        // evaluations in the transcript too
+    bool Quiet = false;          // no relay calls and commands in the transcript (load runs)
 };
 
 // hostsim.exe <qvs.dll> live <qvsrelay.dll> <server> <port> <nick> <#channel>[,<#channel>...]
-//             [--listgen <list>]... [--close-finished] [--verbose]
+//             [--listgen <list>]... [--close-finished] [--verbose | --quiet]
 bool ParseLiveOptions(int argc, char** argv, LiveOptions& options, std::string& error);
 
 // The live mode's entry: 0 after a clean quit, 1 when starting failed, 2 for bad arguments.
