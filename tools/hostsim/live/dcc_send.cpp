@@ -99,14 +99,8 @@ void DccSend::ReadAcknowledgements(uint64_t now) {
 bool DccSend::FillBuffer(uint64_t now) {
     uint64_t allowed = limitBytes_ ? limitBytes_ * (now - connectedAt_) / kMsPerSecond : size_;
     while (written_ < size_ && written_ < allowed) {
+        if (read_ == written_ && !ReadAhead()) return false;
         std::size_t pending = static_cast<std::size_t>(read_ - written_);
-        if (pending == 0) {
-            DWORD got = 0;
-            if (!ReadFile(file_, buffer_.data(), kChunk, &got, nullptr) || got == 0) return false;
-            read_ += got;
-            bufferAt_ = 0;
-            pending = got;
-        }
         std::size_t take = static_cast<std::size_t>(std::min<uint64_t>(pending, allowed - written_));
         std::size_t sent = 0;
         IoResult result = peer_.Send(buffer_.data() + bufferAt_, take, sent);
@@ -115,6 +109,15 @@ bool DccSend::FillBuffer(uint64_t now) {
         if (result == IoResult::Closed) peer_.Close();
         if (result != IoResult::Done) return true;
     }
+    return true;
+}
+
+// The next piece of the file into the buffer, once all before it went out.
+bool DccSend::ReadAhead() {
+    DWORD got = 0;
+    if (!ReadFile(file_, buffer_.data(), kChunk, &got, nullptr) || got == 0) return false;
+    read_ += got;
+    bufferAt_ = 0;
     return true;
 }
 

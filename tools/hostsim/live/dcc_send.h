@@ -46,6 +46,7 @@ private:
     bool Stream(uint64_t now);
     void ReadAcknowledgements(uint64_t now);
     bool FillBuffer(uint64_t now);
+    bool ReadAhead();
     bool End(SendStatus status);
 
     SendStatus status_ = SendStatus::Waiting;

@@ -43,6 +43,20 @@ std::string Rest(std::istringstream& words) {
     return rest;
 }
 
+SendRequest ReadSendAlias(const SendAlias& alias, const std::string& rest) {
+    std::istringstream words(rest);
+    std::vector<std::string> fields(static_cast<std::size_t>(alias.Words));
+    for (std::string& field : fields) words >> field;
+    SendRequest request{fields[0], fields[static_cast<std::size_t>(alias.NickAt)], Rest(words), 0};
+    if (alias.LimitAt >= 0) request.LimitKilobytes = std::strtoul(fields[1].c_str(), nullptr, 10);
+    return request;
+}
+
+bool IsFile(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(HostTextToWide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 }  // namespace
 
 void LiveHost::Execute(const std::string& command) {
@@ -56,7 +70,7 @@ void LiveHost::Execute(const std::string& command) {
     if (SameName(name, "/close")) return CloseWindow(scid, Rest(words));
     if (SameName(name, "/QVSListDone")) return;  // the script only echoes it
     for (const SendAlias& alias : kSendAliases)
-        if (SameName(name, alias.Name)) return SendFile(scid, name, Rest(words));
+        if (SameName(name, alias.Name)) return SendFile(ReadSendAlias(alias, Rest(words)));
     Note("  (not a command the live host runs)");
 }
 
@@ -72,25 +86,12 @@ void LiveHost::Say(const char* verb, uint32_t id, const std::string& rest) {
 
 // As the script's send alias: malformed calls do nothing; a send that
 // cannot start is reported failed at once.
-void LiveHost::SendFile(uint32_t, const std::string& aliasName, const std::string& rest) {
-    const SendAlias* alias = nullptr;
-    for (const SendAlias& a : kSendAliases)
-        if (SameName(aliasName, a.Name)) alias = &a;
-    std::istringstream words(rest);
-    std::vector<std::string> fields(static_cast<std::size_t>(alias->Words));
-    for (std::string& field : fields) words >> field;
-    std::string path = Rest(words), nick = fields[static_cast<std::size_t>(alias->NickAt)];
-    uint32_t id = 0, limit = 0;
-    if (!ScriptNumber(fields[0], id) || nick.empty() || path.empty()) return;
-    if (alias->LimitAt >= 0) limit = static_cast<uint32_t>(std::strtoul(fields[1].c_str(), nullptr, 10));
-    uint32_t connection = 0;
-    DWORD attributes = GetFileAttributesW(HostTextToWide(path).c_str());
-    bool isFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    if (!ScriptConnection(fields[0], connection) || BadNick(nick) || !isFile || !online_) {
-        Relay("SendFail", fields[0] + " " + nick + " 0 0 " + HostTextToUtf8(path));
-        return;
-    }
-    StartSend(connection, nick, path, limit * kBytesPerKilobyte);
+void LiveHost::SendFile(const SendRequest& request) {
+    uint32_t id = 0, number = 0;
+    if (!ScriptNumber(request.Connection, number) || request.Nick.empty() || request.Path.empty()) return;
+    if (!ScriptConnection(request.Connection, id) || BadNick(request.Nick) || !IsFile(request.Path) || !online_)
+        return Relay("SendFail", request.Connection + " " + request.Nick + " 0 0 " + HostTextToUtf8(request.Path));
+    StartSend(id, request.Nick, request.Path, request.LimitKilobytes * kBytesPerKilobyte);
 }
 
 void LiveHost::StartSend(uint32_t id, const std::string& nick, const std::string& path, uint64_t limitBytes) {

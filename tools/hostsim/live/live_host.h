@@ -15,6 +15,7 @@
 #include "host_model.h"
 #include "host_window.h"
 #include "live/control_input.h"
+#include "live/identifier_call.h"
 #include "live/irc_connection.h"
 #include "live/irc_message.h"
 #include "live/send_windows.h"
@@ -37,6 +38,14 @@ struct LiveOptions {
     bool CloseFinished = false;  // the host's option to close a send window on completion
     bool Verbose = false;        // evaluations in the transcript too
     bool Quiet = false;          // no relay calls and commands in the transcript (load runs)
+};
+
+// One of the script's send aliases as the module called it.
+struct SendRequest {
+    std::string Connection;  // as written: the script checks it
+    std::string Nick;
+    std::string Path;
+    unsigned long LimitKilobytes;  // per second; 0: no limit
 };
 
 // hostsim.exe <qvs.dll> live <qvsrelay.dll> <server> <port> <nick> <#channel>[,<#channel>...]
@@ -91,7 +100,7 @@ private:
     // The module's commands, run as the host and the script's aliases run them.
     void Execute(const std::string& command);
     void Say(const char* verb, uint32_t id, const std::string& rest);
-    void SendFile(uint32_t scid, const std::string& alias, const std::string& rest);
+    void SendFile(const SendRequest& request);
     void StartSend(uint32_t id, const std::string& nick, const std::string& path, uint64_t limitBytes);
     void CloseWindow(uint32_t scid, const std::string& rest);
     void ReportEnd(const SendWindow& window, bool completed);
@@ -100,6 +109,8 @@ private:
     // Identifiers, answered from the live state as the script answers them.
     bool Answer(const std::string& identifier, std::string& value);
     bool AnswerSendCall(const std::string& identifier, std::string& value);
+    bool AnswerSendList(const IdentifierCall& call, std::string& value);
+    bool AnswerNickSend(const IdentifierCall& call, std::string& value);
     bool AnswerSendOf(const std::string& name, const SendWindow& window, std::string& value);
     bool ScriptConnection(const std::string& text, uint32_t& id) const;
 

@@ -41,20 +41,25 @@ bool LiveHost::ScriptConnection(const std::string& text, uint32_t& id) const {
     return id == kLiveConnectionId && online_;
 }
 
-// "$send(N)" and its properties, and the script's per-nick send identifiers
-// over every window of the nick, where a send neither active nor waiting
-// has no path, file or speed.
 bool LiveHost::AnswerSendCall(const std::string& identifier, std::string& value) {
     IdentifierCall call;
     if (!ParseIdentifier(identifier, call)) return false;
     value.clear();
-    if (call.Name == "send") {
-        uint32_t n = 0;
-        if (!ScriptNumber(call.Arg(0), n)) return false;
-        if (n == 0) return value = std::to_string(sends_.Count()), call.Property.empty();
-        const SendWindow* window = sends_.At(n);
-        return !window || AnswerSendOf(call.Property, *window, value);
-    }
+    return call.Name == "send" ? AnswerSendList(call, value) : AnswerNickSend(call, value);
+}
+
+// "$send(N)" and its properties; "$send(0)" counts every window.
+bool LiveHost::AnswerSendList(const IdentifierCall& call, std::string& value) {
+    uint32_t n = 0;
+    if (!ScriptNumber(call.Arg(0), n)) return false;
+    if (n == 0) return value = std::to_string(sends_.Count()), call.Property.empty();
+    const SendWindow* window = sends_.At(n);
+    return !window || AnswerSendOf(call.Property, *window, value);
+}
+
+// The script's per-nick send identifiers, over every window of the nick; a
+// send neither active nor waiting has no path, file or speed.
+bool LiveHost::AnswerNickSend(const IdentifierCall& call, std::string& value) {
     uint32_t id = 0, n = 0;
     bool known = ScriptConnection(call.Arg(0), id);
     std::string nick = FirstWord(call.Arg(1));
@@ -64,9 +69,7 @@ bool LiveHost::AnswerSendCall(const std::string& identifier, std::string& value)
     if (!path && !file && !Calls(call, qvs::kGetSendCpsForNickFormat)) return false;
     SendWindow* window = known && ScriptNumber(call.Arg(2), n) && n ? sends_.NthFor(id, nick, n) : nullptr;
     if (!window || !window->Transfer.Running()) return true;
-    if (path) value = FolderOf(window->Path);
-    else if (file) value = FileOf(window->Path);
-    else value = std::to_string(window->Transfer.Cps(Now()));
+    value = path ? FolderOf(window->Path) : file ? FileOf(window->Path) : std::to_string(window->Transfer.Cps(Now()));
     return true;
 }
 
