@@ -14,10 +14,7 @@ cd "$(dirname "$0")/.."
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 source scripts/wine-env.sh
 
-# Windows programs need a display; run again inside a virtual one.
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a "$0" "$@"
-fi
+qvs_need_display "$0" "$@"
 
 qvs_build_wine_targets qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check relay_check \
   module_standin pkzipc profile_crosscheck || exit 1

@@ -30,3 +30,9 @@ qvs_build_wine_targets() {
   cmake --preset "$QVS_PRESET" >/dev/null &&
     cmake --build --preset "$QVS_PRESET" -j "${QVS_JOBS:-2}" --target "$@"
 }
+
+# Windows programs need a display: with none, the calling script runs again
+# inside a virtual one (call with "$0" "$@").
+qvs_need_display() {
+  [ -n "${DISPLAY:-}" ] || exec xvfb-run -a "$@"
+}

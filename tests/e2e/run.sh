@@ -10,10 +10,7 @@ cd "$(dirname "$0")/../.."
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 source scripts/wine-env.sh
 
-# Windows programs need a display; run again inside a virtual one.
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a "$0" "$@"
-fi
+qvs_need_display "$0" "$@"
 
 qvs_build_wine_targets qvs qvsrelay hostsim || exit 1
 

@@ -18,15 +18,6 @@ constexpr std::size_t kFirstOption = 8;
 constexpr char kListDone[] = "/QVSListDone ";
 constexpr char kEvaluatedNote[] = "host evaluated";
 
-std::vector<std::string> SplitChannels(const std::string& text) {
-    std::vector<std::string> channels;
-    std::size_t start = 0;
-    for (std::size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1)
-        channels.push_back(text.substr(start, comma - start));
-    channels.push_back(text.substr(start));
-    return channels;
-}
-
 bool ReadFlag(const std::string& flag, int& i, int argc, char** argv, LiveOptions& options) {
     if (flag == "--close-finished") return options.CloseFinished = true;
     if (flag == "--verbose") return options.Verbose = true;
@@ -49,7 +40,7 @@ bool ParseLiveOptions(int argc, char** argv, LiveOptions& options, std::string& 
     options.Server = argv[4];
     options.Port = static_cast<uint16_t>(std::strtoul(argv[5], nullptr, 10));
     options.Nick = argv[6];
-    options.Channels = SplitChannels(argv[7]);
+    options.Channels = SplitAtCommas(argv[7]);
     for (int i = static_cast<int>(kFirstOption); i < argc; ++i)
         if (!ReadFlag(argv[i], i, argc, argv, options)) {
             error = std::string("unknown option ") + argv[i];

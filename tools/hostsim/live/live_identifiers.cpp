@@ -45,7 +45,7 @@ bool LiveHost::AnswerSendCall(const std::string& identifier, std::string& value)
     IdentifierCall call;
     if (!ParseIdentifier(identifier, call)) return false;
     value.clear();
-    return call.Name == "send" ? AnswerSendList(call, value) : AnswerNickSend(call, value);
+    return SameName(call.Name, "send") ? AnswerSendList(call, value) : AnswerNickSend(call, value);
 }
 
 // "$send(N)" and its properties; "$send(0)" counts every window.
@@ -75,12 +75,12 @@ bool LiveHost::AnswerNickSend(const IdentifierCall& call, std::string& value) {
 
 bool LiveHost::AnswerSendOf(const std::string& property, const SendWindow& window, std::string& value) {
     if (property.empty()) value = window.Nick;
-    else if (property == "cps") value = std::to_string(window.Transfer.Cps(Now()));
-    else if (property == "file") value = FileOf(window.Path);
-    else if (property == "path") value = FolderOf(window.Path);
-    else if (property == "cid") value = std::to_string(window.ConnectionId);
-    else if (property == "status") value = StatusWord(window.Transfer.Status());
-    else if (property == "sent") value = std::to_string(window.Transfer.Acknowledged());
+    else if (SameName(property, "cps")) value = std::to_string(window.Transfer.Cps(Now()));
+    else if (SameName(property, "file")) value = FileOf(window.Path);
+    else if (SameName(property, "path")) value = FolderOf(window.Path);
+    else if (SameName(property, "cid")) value = std::to_string(window.ConnectionId);
+    else if (SameName(property, "status")) value = StatusWord(window.Transfer.Status());
+    else if (SameName(property, "sent")) value = std::to_string(window.Transfer.Acknowledged());
     else return false;
     return true;
 }
