@@ -252,6 +252,21 @@ def many_files_many_requesters(w):
 
 
 @scenario
+def private_request_and_own_nick(w):
+    """A request by private message is served; after the host's own nick
+    changes, the stock triggers answer to the new nick."""
+    r = w.requester("whisper")
+    r.tell(w.host.nick, "!files one.bin")
+    check_identical(r.downloaded("one.bin", 60), w.original("one.bin"))
+    for nick in ("QVS2", w.host.nick):
+        w.host.control("nick " + nick)
+        w.host.expect(r"^relay OwnNick 1 %s$" % nick, 20)
+        since = r.mark()
+        r.say("@%s-que" % nick)
+        r.expect(r"You have NO files in my regular queue", since=since)
+
+
+@scenario
 def part_and_rejoin_restores_queue(w):
     """Leaving the channel saves the queue, the running send included;
     joining again restores it in its order."""
