@@ -268,8 +268,8 @@ def private_request_and_own_nick(w):
 
 @scenario
 def part_and_rejoin_restores_queue(w):
-    """Leaving the channel saves the queue, the running send included;
-    joining again restores it in its order."""
+    """Leaving the channel (parted or kicked) saves the queue, the running
+    send included; joining again restores it in its order."""
     policy, release = holding()
     r = w.requester("parter", accept=policy)
     r.say("!files mid-a.bin")
@@ -277,17 +277,23 @@ def part_and_rejoin_restores_queue(w):
     for f in ("mid-b.bin", "mid-c.bin"):
         r.say("!files " + f)
         r.expect(QUEUED.replace("(.+?)", re.escape(f)))
-    since = w.host.mark()
-    w.host.control("part #files")
-    w.host.expect(r"^relay Part 1 #files$", 20, since)
-    w.host.control("join #files")
-    w.host.expect(r"^relay Join 1 #files$", 20, since)
-    time.sleep(1)  # the names of the channel arrive after the join
-    mark = r.mark()
-    r.say("@QVS-que")
-    # The send that the part broke off comes back first, in its old place.
-    for place, f in enumerate(("mid-a", "mid-b", "mid-c"), 1):
-        r.expect(r"in my regular queue, %s\.bin is %d" % (f, place), since=mark)
+    # The requester becomes a channel operator to kick the host later.
+    r.raw("OPER tester tester")
+    r.raw("MODE #files +o parter")
+    # Left by its own PART, then by a KICK: each time the queue comes back,
+    # the send that the leave broke off first, in its old place.
+    leaves = (lambda: w.host.control("part #files"), lambda: r.raw("KICK #files %s :leave" % w.host.nick))
+    for leave in leaves:
+        since = w.host.mark()
+        leave()
+        w.host.expect(r"^relay Part 1 #files$", 20, since)
+        w.host.control("join #files")
+        w.host.expect(r"^relay Join 1 #files$", 20, since)
+        time.sleep(1)  # the names of the channel arrive after the join
+        mark = r.mark()
+        r.say("@QVS-que")
+        for place, f in enumerate(("mid-a", "mid-b", "mid-c"), 1):
+            r.expect(r"in my regular queue, %s\.bin is %d" % (f, place), since=mark)
     release.set()
 
 

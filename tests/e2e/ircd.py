@@ -22,7 +22,11 @@ MaxNickLength = 30
 PingTimeout = 600
 PongTimeout = 60
 MaxPenaltyTime = {penalty}
+[Operator]
+Name = tester
+Password = tester
 [Options]
+OperCanUseMode = yes
 PAM = no
 Ident = no
 DNS = no
