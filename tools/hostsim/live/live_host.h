@@ -35,7 +35,7 @@ struct LiveOptions {
     std::string Nick;
     std::vector<std::string> Channels;
     std::vector<std::string> ListGens;  // lists made before connecting
-    bool CloseFinished = false;  // the host's option to close a send window on completion
+    bool CloseFinished = false;  // a send window closes as soon as its send completed
     bool Verbose = false;        // evaluations in the transcript too
     bool Quiet = false;          // no relay calls and commands in the transcript (load runs)
 };

@@ -42,7 +42,7 @@ public:
             }
     }
     bool AnyActive() const;
-    // The host's option to close a send window when its send completed.
+    // Closes the windows whose send completed.
     void DropSent();
 
 private:
