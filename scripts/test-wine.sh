@@ -14,24 +14,11 @@ cd "$(dirname "$0")/.."
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 source scripts/wine-env.sh
 
-# Windows programs need a display; run again inside a virtual one.
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a "$0" "$@"
-fi
+qvs_need_display "$0" "$@"
 
-# The shipped module is 32-bit; where the kernel cannot run 32-bit code
-# (the 32-bit loader fails to start) the same sources run as 64-bit.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  preset=win32 loader=/usr/lib/wine/wine
-else
-  preset=win64 loader=$QVS_WINE
-fi
-# QVS_WINE_BUILD names a folder already built for that architecture.
-build=${QVS_WINE_BUILD:-build/$preset}
-if [ -z "${QVS_WINE_BUILD:-}" ]; then
-  cmake --preset "$preset" >/dev/null || exit 1
-  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check relay_check module_standin pkzipc profile_crosscheck || exit 1
-fi
+qvs_build_wine_targets qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check relay_check \
+  module_standin pkzipc profile_crosscheck || exit 1
+build=$QVS_BUILD loader=$QVS_LOADER
 
 # A server left from another display would keep our windows from appearing.
 timeout 60 "$QVS_WINESERVER" -w

@@ -3,8 +3,8 @@
 # check), the companion script's lint, the native suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, bounded fuzz passes over
 # the compound-file reader and trigger dispatch, the shipped 32-bit module's
-# headers and exports, and the Windows build of the module exercised under
-# Wine.
+# headers and exports, the Windows build of the module exercised under
+# Wine, and the end-to-end run against a real IRC server and client.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -22,3 +22,4 @@ bash scripts/fuzz.sh
 
 bash scripts/check-dll.sh
 bash scripts/test-wine.sh
+bash tests/e2e/run.sh

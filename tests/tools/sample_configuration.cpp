@@ -12,6 +12,9 @@
 //                     starts and, by notice, to a nick who types !ads.
 //   FIXTURES/lists/   the files set with Files regenerated automatically
 //                     and a header naming its trigger and file count.
+//   FIXTURES/live/    the channel #files serving the list Files of C:\qvs-e2e\,
+//                     made afresh when the live host starts (tests/e2e):
+//                     regular sends limited to 20,000 KB/s and resent twice.
 //   SERVED/           the served files: the folder that Wine shows as
 //                     C:\qvs-served\ (scripts/fixtures.sh passes it).
 //
@@ -112,11 +115,27 @@ bool BuildListsSet(ModuleState& state, const std::string& folder) {
     return true;
 }
 
+constexpr char kLiveFolder[] = "C:\\qvs-e2e\\";
+const ListSettings kLiveList{"Files", "Files", "!files", "@files", 1, 0, kLiveFolder};
+constexpr uint32_t kLiveSpeedLimit = 20000;  // KB/s: a 50 MB file takes over 2.5 seconds
+
+bool BuildLiveSet(ModuleState& state, const std::string&) {
+    FileList* files = AddFileList(state, kLiveList);
+    ChannelConfig* config = NewChannelConfig(state, "#files");
+    config->SQueueSize = 1024;
+    config->RegularQueueResend = ResendRule{1, 0, 0, 2};
+    config->UseSpeedLimit = 1;
+    config->SendSpeedLimit = kLiveSpeedLimit;
+    SelectFileList(*config, *files)->AccessMode = kBothWindows;
+    return true;
+}
+
 int WriteAll(const std::string& fixtures, const std::string& served) {
     mkdir(fixtures.c_str(), 0755);
     mkdir(served.c_str(), 0755);
     bool written = WriteSet(fixtures + "/served", BuildServedSet) && WriteSet(fixtures + "/files", BuildFilesSet) &&
                    WriteSet(fixtures + "/answers", BuildAnswersSet) && WriteSet(fixtures + "/lists", BuildListsSet) &&
+                   WriteSet(fixtures + "/live", BuildLiveSet) &&
                    WriteServedFiles(served, kListedFiles) && WriteServedFiles(served, kPrivateFiles);
     if (!written) std::fprintf(stderr, "sample_configuration: could not write every fixture\n");
     return written ? 0 : 1;

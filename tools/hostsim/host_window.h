@@ -34,6 +34,10 @@ public:
     std::vector<Evaluation> Evaluated;
     // Told of every command and evaluation as it happens.
     std::function<void(const std::string&)> Report;
+    // When set, commands and evaluations go to these instead of the model
+    // (the live host runs them on a real IRC connection).
+    std::function<void(const std::string&)> Run;
+    std::function<bool(const std::string&, std::string&)> Answer;
 
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM first, LPARAM second);
