@@ -12,6 +12,7 @@
 #include "panel/pages/statistics_page.h"
 #include "panel/pages/users_page.h"
 #include "panel/panel_context.h"
+#include "panel/panel_views.h"
 
 namespace qvs {
 
@@ -51,6 +52,7 @@ private:
     GlobalPage global_;
     UsersPage users_;
     QueuesPage queues_;
+    PanelViews views_{context_.Ui, queues_};
 };
 
 }  // namespace qvs

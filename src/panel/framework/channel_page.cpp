@@ -1,0 +1,29 @@
+#include "panel/framework/channel_page.h"
+
+namespace qvs {
+
+void ChannelPage::Fill(ChannelConfig& config) {
+    FillGuard guard(filling_);
+    shown_ = &config;
+    bindings_.Show(Window(), &config);
+    OnFill(config);
+}
+
+void ChannelPage::Clear() {
+    FillGuard guard(filling_);
+    shown_ = nullptr;
+    bindings_.Show(Window(), nullptr);
+    OnClear();
+}
+
+bool ChannelPage::OnInit() {
+    bindings_.Prepare(Window());
+    return OnPageInit();
+}
+
+bool ChannelPage::OnCommand(int id, int code) {
+    if (bindings_.Store(Window(), filling_ ? nullptr : shown_, id, code)) return true;
+    return OnPageCommand(id, code);
+}
+
+}  // namespace qvs
