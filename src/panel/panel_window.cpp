@@ -6,6 +6,7 @@
 #include "panel/channel_combo.h"
 #include "panel/framework/ui_calls.h"
 #include "panel/list_gen_request.h"
+#include "panel/managers/manager_windows_resource.h"
 #include "panel/panel_window_resource.h"
 #include "panel/system_menu.h"
 
@@ -41,7 +42,10 @@ PanelWindow::PanelWindow(const PanelContext& context)
       options_(context.State),
       statistics_(context.State),
       users_(context.State),
-      queues_(context.State) {}
+      queues_(context.State),
+      fileListManager_(IDD_FILE_LIST_MANAGER),
+      adsManager_(IDD_ADS_MANAGER),
+      userManager_(IDD_USER_MANAGER) {}
 
 HWND PanelWindow::Open() {
     HWND panel = CreateModeless(context_.Instance, context_.HostWindow.load());
@@ -50,6 +54,7 @@ HWND PanelWindow::Open() {
     SendMessageA(panel, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     RememberInitialSize();
     AppendSystemMenuItems(panel);
+    CreateManagers();
     AddMainPages();
     FillChannelCombo(context_.State, panel);
     ReopenFloodWindows(context_.State);
