@@ -4,7 +4,8 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, bounded fuzz passes over
 # the compound-file reader and trigger dispatch, the shipped 32-bit module's
 # headers and exports, the Windows build of the module exercised under
-# Wine, and the end-to-end run against a real IRC server and client.
+# Wine with the pictures of the panel, and the end-to-end run against a
+# real IRC server and client.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -22,4 +23,6 @@ bash scripts/fuzz.sh
 
 bash scripts/check-dll.sh
 bash scripts/test-wine.sh
+# A picture of every page and window of the panel, into build/<preset>/pictures/.
+bash scripts/pictures.sh
 bash tests/e2e/run.sh

@@ -57,7 +57,7 @@ struct Shell {
     FloodWindowPort Windows{Instance, Panel};
     Win32Files Files;
     OleStorage Storage;
-    PanelNotifications Notifications{Panel};
+    PanelNotifications Notifications{Panel, PanelUi};
     PanelWindow PanelDialog{{Instance, HostWindow, State, PanelUi, Panel, UnloadPrepared}};
     GlobalEventMemory EventMemory;
     PrivateProfile Profile;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/shell.h"
+#include "hostlink/command_log.h"
 #include "panel/panel_window.h"
 #include "win32/sent_message_wait.h"
 
@@ -15,7 +16,15 @@ struct StartRequest {
     HANDLE Started;  // signalled once the panel exists or could not be made
 };
 
+// A failing handler of the panel is written to the command log (when it is
+// on) and to the debugger's output.
+void LogFault(const std::string& report) {
+    LogPlainLine(TheShell().State, report);
+    OutputDebugStringA(report.c_str());
+}
+
 void PrepareThread(Shell& shell) {
+    SetFaultLog(LogFault);
     shell.Host.CreateLock();
     shell.Worker.Prepare();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};

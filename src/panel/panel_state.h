@@ -2,6 +2,7 @@
 #pragma once
 #include "intake/periodic.h"
 #include "panel/popup_menus.h"
+#include "ports/panel_port.h"
 #include "win32/windows_api.h"
 
 namespace qvs {
@@ -21,6 +22,12 @@ enum ModelessWindow {
 };
 
 struct PanelState {
+    // The ChannelConfig the pages show and edit, or none: kept here rather
+    // than read back from the drop-down, which still shows a name after
+    // "No" to the delete question.
+    ChannelConfig* CurrentChannel = nullptr;
+    // Where the core's notifications go while the panel exists.
+    PanelPort* Views = nullptr;
     int InitialWidth = 0;
     int InitialHeight = 0;
     PopupMenus Menus;

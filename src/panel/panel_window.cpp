@@ -4,7 +4,9 @@
 #include "intake/server_events.h"
 #include "intake/unload.h"
 #include "panel/channel_combo.h"
+#include "panel/framework/ui_calls.h"
 #include "panel/list_gen_request.h"
+#include "panel/managers/manager_windows_resource.h"
 #include "panel/panel_window_resource.h"
 #include "panel/system_menu.h"
 
@@ -32,7 +34,18 @@ void RegisterPanelClass(HINSTANCE instance) {
 
 void UnregisterPanelClass(HINSTANCE instance) { UnregisterClassA(kPanelClass, instance); }
 
-PanelWindow::PanelWindow(const PanelContext& context) : TabbedDialog(IDD_PANEL, IDC_MAIN_TAB), context_(context) {}
+PanelWindow::PanelWindow(const PanelContext& context)
+    : TabbedDialog(IDD_PANEL, IDC_MAIN_TAB),
+      context_(context),
+      fileLists_(context.State),
+      advertisement_(context.State),
+      options_(context.State),
+      statistics_(context.State),
+      users_(context.State),
+      queues_(context.State),
+      fileListManager_(IDD_FILE_LIST_MANAGER),
+      adsManager_(IDD_ADS_MANAGER),
+      userManager_(IDD_USER_MANAGER) {}
 
 HWND PanelWindow::Open() {
     HWND panel = CreateModeless(context_.Instance, context_.HostWindow.load());
@@ -41,10 +54,9 @@ HWND PanelWindow::Open() {
     SendMessageA(panel, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     RememberInitialSize();
     AppendSystemMenuItems(panel);
+    CreateManagers();
     AddMainPages();
     FillChannelCombo(context_.State, panel);
-    HWND mainTab = Tabs();
-    SetWindowLongPtrA(mainTab, GWL_EXSTYLE, GetWindowLongPtrA(mainTab, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     ReopenFloodWindows(context_.State);
     return panel;
 }
@@ -69,6 +81,7 @@ void PanelWindow::AddMainPages() {
 bool PanelWindow::OnInit() {
     context_.Panel.store(Window());
     context_.Ui.Modeless[kPanelWindow] = Window();
+    context_.Ui.Views = &views_;
     CreatePopupMenus(context_.Ui.Menus);
     StartPeriodicTimers(context_.State, context_.Ui.Timers);
     SetWindowTextA(Window(), kAppName);
@@ -79,6 +92,9 @@ void PanelWindow::OnDestroy() {
     StopPanelTimers(context_.State, context_.Ui.Timers);
     ForgetFloodWindows(context_.State);
     DropListGenRequests(Window());
+    DropPostedCalls(Window());
+    context_.Ui.Views = nullptr;
+    context_.Ui.CurrentChannel = nullptr;
     PostQuitMessage(0);
     for (HWND& window : context_.Ui.Modeless) window = nullptr;
     context_.Ui.RegularQueuePage = nullptr;
@@ -117,6 +133,7 @@ bool PanelWindow::OnMessage(UINT message, WPARAM first, LPARAM second) {
         case WM_SYSCOMMAND: return HandleSystemCommand(context_.Instance, Window(), context_.Ui, about_, first);
         case kUnloadRequest: OnUnloadRequest(); return true;
         case kListGenRequest: RunListGenRequest(context_.State, second); return true;
+        case kUiCall: RunPostedCall(second); return true;
         default: return false;
     }
 }

@@ -3,7 +3,9 @@
 // ServerEvents, the system menu, and the unload request of the module.
 #pragma once
 #include "panel/about_dialog.h"
+#include "panel/framework/prompt_dialog.h"
 #include "panel/framework/tabbed_dialog.h"
+#include "panel/managers/manager_window.h"
 #include "panel/pages/advertisement_page.h"
 #include "panel/pages/file_lists_page.h"
 #include "panel/pages/global_page.h"
@@ -12,6 +14,7 @@
 #include "panel/pages/statistics_page.h"
 #include "panel/pages/users_page.h"
 #include "panel/panel_context.h"
+#include "panel/panel_views.h"
 
 namespace qvs {
 
@@ -31,9 +34,23 @@ public:
     // and brings back the Connections' flood windows. Null when it could not
     // be made.
     HWND Open();
+    // Fill every page from the current channel, or empty every page and
+    // leave no current channel.
+    void RefreshChannelPages();
+    void ClearChannelPages();
 
 private:
     bool OnInit() override;
+    bool OnCommand(int id, int code) override;
+    HWND Combo() const;
+    void OnChannelPicked();
+    void AddChannel();
+    void DeleteChannel();
+    void RenameChannel();
+    void OnServeClicked();
+    void SaveConfig();
+    void ShowManager(ManagerWindow& manager, ModelessWindow slot);
+    void CreateManagers();
     bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
     void OnDestroy();
     void OnUnloadRequest();
@@ -51,6 +68,11 @@ private:
     GlobalPage global_;
     UsersPage users_;
     QueuesPage queues_;
+    PanelViews views_{context_.Ui, queues_};
+    PromptDialog prompt_;
+    ManagerWindow fileListManager_;
+    ManagerWindow adsManager_;
+    ManagerWindow userManager_;
 };
 
 }  // namespace qvs

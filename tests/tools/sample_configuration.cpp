@@ -130,12 +130,19 @@ bool BuildLiveSet(ModuleState& state, const std::string&) {
     return true;
 }
 
+// Zipped, with no archiver beside the module: every generation fails to zip.
+bool BuildZippedSet(ModuleState& state, const std::string& folder) {
+    if (!BuildFilesSet(state, folder)) return false;
+    state.FileLists.Head->Zipped = 1;
+    return true;
+}
+
 int WriteAll(const std::string& fixtures, const std::string& served) {
     mkdir(fixtures.c_str(), 0755);
     mkdir(served.c_str(), 0755);
     bool written = WriteSet(fixtures + "/served", BuildServedSet) && WriteSet(fixtures + "/files", BuildFilesSet) &&
                    WriteSet(fixtures + "/answers", BuildAnswersSet) && WriteSet(fixtures + "/lists", BuildListsSet) &&
-                   WriteSet(fixtures + "/live", BuildLiveSet) &&
+                   WriteSet(fixtures + "/live", BuildLiveSet) && WriteSet(fixtures + "/zipped", BuildZippedSet) &&
                    WriteServedFiles(served, kListedFiles) && WriteServedFiles(served, kPrivateFiles);
     if (!written) std::fprintf(stderr, "sample_configuration: could not write every fixture\n");
     return written ? 0 : 1;

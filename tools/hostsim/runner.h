@@ -1,6 +1,7 @@
 // Runs a scenario step by step against the module and the simulated host.
 #pragma once
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,37 @@ private:
     Outcome ExpectFileText(const Step& step);
     Outcome ExpectFileLike(const Step& step);
     Outcome ExpectStored(const Step& step);
+    Outcome ExpectStoredText(const Step& step);
     Outcome CopyIntoModuleFolder(const Step& step);
+    Outcome SelectTab(const Step& step);
+    Outcome Click(const Step& step);
+    Outcome Tick(const Step& step);
+    Outcome Pick(const Step& step);
+    Outcome Type(const Step& step);
+    Outcome ExpectText(const Step& step);
+    Outcome ExpectTextLength(const Step& step);
+    Outcome ExpectCheck(const Step& step);
+    Outcome ExpectState(const Step& step);
+    Outcome ExpectChoice(const Step& step);
+    Outcome ExpectItems(const Step& step);
+    Outcome ExpectRows(const Step& step);
+    Outcome ExpectRow(const Step& step);
+    Outcome SelectRows(const Step& step);
+    Outcome ExpectSelectedRows(const Step& step);
+    Outcome RightClickRow(const Step& step);
+    Outcome ExpectMenuItem(const Step& step);
+    Outcome ChooseMenuItem(const Step& step);
+    Outcome CloseMenu(const Step& step);
+    Outcome ExpectBox(const Step& step);
+    Outcome ExpectNoBox(const Step& step);
+    Outcome ExpectDialog(const Step& step);
+    Outcome AnswerBox(const Step& step);
+    Outcome CountObjects(const Step& step);
+    Outcome ExpectObjectsAsAt(const Step& step);
+    Outcome Screenshot(const Step& step);
+    // The control that words 1 (place) and 2 (control) of the step name.
+    HWND StepControl(const Step& step, std::string& error);
+    HWND StepListView(const Step& step, std::string& error);
 
     Outcome RunStep(const Step& step);
     // Posts through post, then waits until the module has handled it.
@@ -127,6 +158,11 @@ private:
     HWND lastPanel_ = nullptr;
     int initialWidth_ = 0;
     int initialHeight_ = 0;
+    struct ObjectCount {
+        DWORD Gdi, User;
+        int Windows;  // top-level windows of the panel's thread
+    };
+    std::map<std::string, ObjectCount> counted_;
 };
 
 }  // namespace hostsim

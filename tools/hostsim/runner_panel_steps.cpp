@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "panel_places.h"
 #include "step_words.h"
 
 namespace hostsim {
@@ -11,22 +12,6 @@ namespace {
 constexpr UINT kRestoreSizeCommand = 30000;
 constexpr UINT kAboutCommand = 30001;
 constexpr char kDialogClass[] = "#32770";
-
-std::string TextOf(HWND window) {
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-std::string TabText(HWND tab, int index) {
-    char text[128] = {};
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(tab, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
-    return text;
-}
 
 // "a | b | c": the tabs of a tab control, in order.
 std::string TabsOf(HWND tab) {
@@ -37,19 +22,7 @@ std::string TabsOf(HWND tab) {
 }
 
 // The page window a tab item carries.
-HWND PageOfTab(HWND tab, const std::string& text) {
-    int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        if (TabText(tab, i) != text) continue;
-        TCITEMA item{};
-        item.mask = TCIF_PARAM;
-        SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-        return reinterpret_cast<HWND>(item.lParam);
-    }
-    return nullptr;
-}
-
-HWND TabControlOf(HWND window) { return window ? FindWindowExA(window, nullptr, WC_TABCONTROLA, nullptr) : nullptr; }
+HWND PageOfTab(HWND tab, const std::string& text) { return PageOfTabIndex(tab, TabIndex(tab, text)); }
 
 struct AboutSearch {
     HWND Owner;
@@ -86,7 +59,7 @@ Outcome Runner::ExpectPanel(const Step& step) {
 Outcome Runner::ExpectPanelCaption(const Step& step) {
     HWND panel = Panel();
     if (!panel) return {false, "no panel"};
-    std::string caption = TextOf(panel);
+    std::string caption = WindowText(panel);
     return {caption == step.Rest(1), "caption \"" + caption + "\""};
 }
 
@@ -183,7 +156,7 @@ Outcome Runner::ExpectAbout(const Step& step) {
         },
         deadlineMs_);
     if (!about) return {want == "closed", "no About dialog"};
-    return {want == "open", "About dialog \"" + TextOf(about) + "\""};
+    return {want == "open", "About dialog \"" + WindowText(about) + "\""};
 }
 
 Outcome Runner::CloseAbout(const Step&) {

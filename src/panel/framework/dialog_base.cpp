@@ -1,6 +1,24 @@
 #include "panel/framework/dialog_base.h"
 
+#include <cstdio>
+#include <exception>
+
 namespace qvs {
+namespace {
+
+void ToDebugger(const std::string& report) { OutputDebugStringA(report.c_str()); }
+
+FaultLog faultLog = ToDebugger;
+
+void ReportFault(UINT message, const char* what) {
+    char report[256];
+    std::snprintf(report, sizeof report, "a handler of message 0x%04X failed: %s", message, what);
+    faultLog(report);
+}
+
+}  // namespace
+
+void SetFaultLog(FaultLog log) { faultLog = log ? log : ToDebugger; }
 
 HWND DialogBase::CreateModeless(HINSTANCE instance, HWND parent) {
     if (IsOpen()) return window_;
@@ -22,6 +40,12 @@ bool DialogBase::Answer(LRESULT result) {
     return true;
 }
 
+bool DialogBase::Reply(INT_PTR value) {
+    reply_ = value;
+    replied_ = true;
+    return true;
+}
+
 INT_PTR DialogBase::Dispatch(UINT message, WPARAM first, LPARAM second) {
     switch (message) {
         case WM_INITDIALOG: return OnInit();
@@ -31,13 +55,26 @@ INT_PTR DialogBase::Dispatch(UINT message, WPARAM first, LPARAM second) {
     }
 }
 
+// A handler may handle further messages (a box's own loop) before it
+// replies: each message keeps the reply of its own handler.
+INT_PTR DialogBase::Replied(UINT message, WPARAM first, LPARAM second) {
+    replied_ = false;
+    INT_PTR handled = Dispatch(message, first, second);
+    INT_PTR result = replied_ ? reply_ : handled;
+    replied_ = false;
+    return result;
+}
+
 // A message whose handler failed gets the platform's default handling.
 INT_PTR DialogBase::Guarded(UINT message, WPARAM first, LPARAM second) {
     try {
-        return Dispatch(message, first, second);
+        return Replied(message, first, second);
+    } catch (const std::exception& failure) {
+        ReportFault(message, failure.what());
     } catch (...) {
-        return FALSE;
+        ReportFault(message, "an unknown exception");
     }
+    return FALSE;
 }
 
 // The messages before WM_INITDIALOG (creation, font) need no handler.

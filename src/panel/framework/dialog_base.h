@@ -3,15 +3,23 @@
 // dialog procedure here: it finds the handler in the window's user data,
 // handed in as the creation parameter, and lets no exception out, because
 // the platform's frames between a window procedure and the message loop
-// cannot be unwound.
+// cannot be unwound; what a failing handler threw is logged, and the
+// message gets the platform's default handling.
 #pragma once
 #include "win32/windows_api.h"
+
+#include <string>
 
 namespace qvs {
 
 // The platform's own answer for a dialog that could not be made; also the
 // answer when the dialog is already open.
 constexpr INT_PTR kDialogNotShown = -1;
+
+// Where the guard reports a handler that failed. The module points it at its
+// log; by default the report goes to the debugger's output.
+using FaultLog = void (*)(const std::string& report);
+void SetFaultLog(FaultLog log);
 
 class DialogBase {
 public:
@@ -37,6 +45,9 @@ protected:
     // For the messages whose result the platform reads from the dialog
     // rather than from the procedure's answer (hit tests and the like).
     bool Answer(LRESULT result);
+    // For the messages whose result is the procedure's own answer (a brush
+    // for WM_CTLCOLOR..., a focus choice): the handler returns Reply(value).
+    bool Reply(INT_PTR value);
 
     // Each returns true when the message was the dialog's own; false leaves
     // it to the platform's default handling. OnInit's true lets the platform
@@ -49,12 +60,15 @@ protected:
 private:
     static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM first, LPARAM second);
     INT_PTR Dispatch(UINT message, WPARAM first, LPARAM second);
+    INT_PTR Replied(UINT message, WPARAM first, LPARAM second);
     INT_PTR Guarded(UINT message, WPARAM first, LPARAM second);
     LPARAM CreationParameter() { return reinterpret_cast<LPARAM>(this); }
 
     int templateId_;
     HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;  // from the first message to the last
+    INT_PTR reply_ = 0;      // set by Reply for the message being handled
+    bool replied_ = false;
     bool modal_ = false;     // inside RunModal
 };
 

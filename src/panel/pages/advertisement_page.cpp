@@ -4,6 +4,6 @@
 
 namespace qvs {
 
-AdvertisementPage::AdvertisementPage() : DialogBase(IDD_PAGE_ADVERTISEMENT) {}
+AdvertisementPage::AdvertisementPage(ModuleState& state) : ChannelPage(IDD_PAGE_ADVERTISEMENT, state) {}
 
 }  // namespace qvs

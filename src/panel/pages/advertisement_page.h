@@ -1,13 +1,13 @@
 // The "Advertisement" page of the main tabs: the advertisement groups of
 // the selected channel.
 #pragma once
-#include "panel/framework/dialog_base.h"
+#include "panel/framework/channel_page.h"
 
 namespace qvs {
 
-class AdvertisementPage final : public DialogBase {
+class AdvertisementPage final : public ChannelPage {
 public:
-    AdvertisementPage();
+    explicit AdvertisementPage(ModuleState& state);
 };
 
 }  // namespace qvs

@@ -4,6 +4,6 @@
 
 namespace qvs {
 
-FileListsPage::FileListsPage() : DialogBase(IDD_PAGE_FILELISTS) {}
+FileListsPage::FileListsPage(ModuleState& state) : ChannelPage(IDD_PAGE_FILELISTS, state) {}
 
 }  // namespace qvs

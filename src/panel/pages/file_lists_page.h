@@ -1,13 +1,13 @@
 // The "FileLists" page of the main tabs: the file lists of the selected
 // channel.
 #pragma once
-#include "panel/framework/dialog_base.h"
+#include "panel/framework/channel_page.h"
 
 namespace qvs {
 
-class FileListsPage final : public DialogBase {
+class FileListsPage final : public ChannelPage {
 public:
-    FileListsPage();
+    explicit FileListsPage(ModuleState& state);
 };
 
 }  // namespace qvs

@@ -4,6 +4,6 @@
 
 namespace qvs {
 
-HoldQueuePage::HoldQueuePage() : DialogBase(IDD_PAGE_HOLD_QUEUE) {}
+HoldQueuePage::HoldQueuePage(ModuleState& state) : ChannelPage(IDD_PAGE_HOLD_QUEUE, state) {}
 
 }  // namespace qvs

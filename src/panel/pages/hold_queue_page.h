@@ -1,12 +1,12 @@
 // The "Hold Queue" page of the Options tabs.
 #pragma once
-#include "panel/framework/dialog_base.h"
+#include "panel/framework/channel_page.h"
 
 namespace qvs {
 
-class HoldQueuePage final : public DialogBase {
+class HoldQueuePage final : public ChannelPage {
 public:
-    HoldQueuePage();
+    explicit HoldQueuePage(ModuleState& state);
 };
 
 }  // namespace qvs

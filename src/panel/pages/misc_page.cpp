@@ -4,6 +4,6 @@
 
 namespace qvs {
 
-MiscPage::MiscPage() : DialogBase(IDD_PAGE_MISC) {}
+MiscPage::MiscPage(ModuleState& state) : ChannelPage(IDD_PAGE_MISC, state) {}
 
 }  // namespace qvs

@@ -1,12 +1,12 @@
 // The "Misc." page of the Options tabs.
 #pragma once
-#include "panel/framework/dialog_base.h"
+#include "panel/framework/channel_page.h"
 
 namespace qvs {
 
-class MiscPage final : public DialogBase {
+class MiscPage final : public ChannelPage {
 public:
-    MiscPage();
+    explicit MiscPage(ModuleState& state);
 };
 
 }  // namespace qvs

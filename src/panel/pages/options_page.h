@@ -11,7 +11,11 @@ namespace qvs {
 
 class OptionsPage final : public TabbedDialog {
 public:
-    OptionsPage();
+    explicit OptionsPage(ModuleState& state);
+    SharingPage& Sharing() { return sharing_; }
+    MiscPage& Misc() { return misc_; }
+    ResendPage& Resend() { return resend_; }
+    HoldQueuePage& HoldQueue() { return holdQueue_; }
 
 private:
     bool OnInit() override;

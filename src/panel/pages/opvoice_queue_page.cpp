@@ -4,6 +4,6 @@
 
 namespace qvs {
 
-OpVoiceQueuePage::OpVoiceQueuePage() : DialogBase(IDD_PAGE_OPVOICE_QUEUE) {}
+OpVoiceQueuePage::OpVoiceQueuePage(ModuleState& state) : ChannelPage(IDD_PAGE_OPVOICE_QUEUE, state) {}
 
 }  // namespace qvs

@@ -1,13 +1,13 @@
 // The "Op/Voice Queue" page of the Queues tabs: the op/voice queue of the
 // selected channel.
 #pragma once
-#include "panel/framework/dialog_base.h"
+#include "panel/framework/channel_page.h"
 
 namespace qvs {
 
-class OpVoiceQueuePage final : public DialogBase {
+class OpVoiceQueuePage final : public ChannelPage {
 public:
-    OpVoiceQueuePage();
+    explicit OpVoiceQueuePage(ModuleState& state);
 };
 
 }  // namespace qvs

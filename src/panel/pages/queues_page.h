@@ -1,6 +1,7 @@
 // The "Queues" page of the main tabs: a tab control of its own with the
-// "List Queue", "S. Queue" and "Op/Voice Queue" pages, and the regular-queue
-// page that the tabs of the served channels show.
+// "List Queue", "S. Queue" and "Op/Voice Queue" pages, then one tab per
+// served channel of the current channel ("network : #channel"), each
+// carrying its ServedChannel and showing the one shared regular-queue page.
 #pragma once
 #include "panel/framework/tabbed_dialog.h"
 #include "panel/pages/list_queue_page.h"
@@ -12,11 +13,21 @@ namespace qvs {
 
 class QueuesPage final : public TabbedDialog {
 public:
-    QueuesPage();
+    explicit QueuesPage(ModuleState& state);
     HWND RegularQueue() const { return regularQueue_.Window(); }
+    OpVoiceQueuePage& OpVoiceQueue() { return opVoiceQueue_; }
+    SQueuePage& SQueue() { return sQueue_; }
+    // One tab per served channel of config (none for null), the selection
+    // kept where it still exists.
+    void RebuildChannelTabs(const ChannelConfig* config);
+    // A served channel of the current channel comes or goes.
+    void AddChannelTab(ServedChannel* channel);
+    void RemoveChannelTab(ServedChannel* channel);
 
 private:
     bool OnInit() override;
+    void OnPageChanged(int index, HWND page) override;
+    int TabOfChannel(const ServedChannel* channel) const;
 
     ListQueuePage listQueue_;
     SQueuePage sQueue_;

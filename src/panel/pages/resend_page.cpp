@@ -4,6 +4,6 @@
 
 namespace qvs {
 
-ResendPage::ResendPage() : DialogBase(IDD_PAGE_RESEND) {}
+ResendPage::ResendPage(ModuleState& state) : ChannelPage(IDD_PAGE_RESEND, state) {}
 
 }  // namespace qvs

@@ -1,12 +1,12 @@
 // The "Resend" page of the Options tabs.
 #pragma once
-#include "panel/framework/dialog_base.h"
+#include "panel/framework/channel_page.h"
 
 namespace qvs {
 
-class ResendPage final : public DialogBase {
+class ResendPage final : public ChannelPage {
 public:
-    ResendPage();
+    explicit ResendPage(ModuleState& state);
 };
 
 }  // namespace qvs

@@ -4,6 +4,6 @@
 
 namespace qvs {
 
-SharingPage::SharingPage() : DialogBase(IDD_PAGE_SHARING) {}
+SharingPage::SharingPage(ModuleState& state) : ChannelPage(IDD_PAGE_SHARING, state) {}
 
 }  // namespace qvs

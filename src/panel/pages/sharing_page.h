@@ -1,12 +1,12 @@
 // The "Sharing" page of the Options tabs.
 #pragma once
-#include "panel/framework/dialog_base.h"
+#include "panel/framework/channel_page.h"
 
 namespace qvs {
 
-class SharingPage final : public DialogBase {
+class SharingPage final : public ChannelPage {
 public:
-    SharingPage();
+    explicit SharingPage(ModuleState& state);
 };
 
 }  // namespace qvs

@@ -4,6 +4,6 @@
 
 namespace qvs {
 
-SQueuePage::SQueuePage() : DialogBase(IDD_PAGE_SQUEUE) {}
+SQueuePage::SQueuePage(ModuleState& state) : ChannelPage(IDD_PAGE_SQUEUE, state) {}
 
 }  // namespace qvs

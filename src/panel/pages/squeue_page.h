@@ -1,13 +1,13 @@
 // The "S. Queue" page of the Queues tabs: the small-file queue of the
 // selected channel.
 #pragma once
-#include "panel/framework/dialog_base.h"
+#include "panel/framework/channel_page.h"
 
 namespace qvs {
 
-class SQueuePage final : public DialogBase {
+class SQueuePage final : public ChannelPage {
 public:
-    SQueuePage();
+    explicit SQueuePage(ModuleState& state);
 };
 
 }  // namespace qvs

@@ -4,6 +4,6 @@
 
 namespace qvs {
 
-StatisticsPage::StatisticsPage() : DialogBase(IDD_PAGE_STATISTICS) {}
+StatisticsPage::StatisticsPage(ModuleState& state) : ChannelPage(IDD_PAGE_STATISTICS, state) {}
 
 }  // namespace qvs

@@ -1,13 +1,13 @@
 // The "Statistics" page of the main tabs: the counters of the selected
 // channel and of the module.
 #pragma once
-#include "panel/framework/dialog_base.h"
+#include "panel/framework/channel_page.h"
 
 namespace qvs {
 
-class StatisticsPage final : public DialogBase {
+class StatisticsPage final : public ChannelPage {
 public:
-    StatisticsPage();
+    explicit StatisticsPage(ModuleState& state);
 };
 
 }  // namespace qvs

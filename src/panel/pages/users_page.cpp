@@ -4,6 +4,6 @@
 
 namespace qvs {
 
-UsersPage::UsersPage() : DialogBase(IDD_PAGE_USERS) {}
+UsersPage::UsersPage(ModuleState& state) : ChannelPage(IDD_PAGE_USERS, state) {}
 
 }  // namespace qvs

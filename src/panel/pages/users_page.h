@@ -1,13 +1,13 @@
 // The "Users" page of the main tabs: the user groups of the selected
 // channel.
 #pragma once
-#include "panel/framework/dialog_base.h"
+#include "panel/framework/channel_page.h"
 
 namespace qvs {
 
-class UsersPage final : public DialogBase {
+class UsersPage final : public ChannelPage {
 public:
-    UsersPage();
+    explicit UsersPage(ModuleState& state);
 };
 
 }  // namespace qvs

@@ -1,0 +1,169 @@
+// Steps that work the panel's controls as a user does: tabs, buttons, check
+// boxes, drop-downs and fields, and read them back.
+#include "runner.h"
+
+#include <commctrl.h>
+
+#include "panel_places.h"
+#include "step_words.h"
+
+namespace hostsim {
+namespace {
+
+// A control the user can reach: shown and not grayed.
+std::string Unreachable(HWND control) {
+    if (!IsWindowVisible(control)) return "it is not shown";
+    if (!IsWindowEnabled(control)) return "it is grayed";
+    return std::string();
+}
+
+bool IsTicked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::string ComboItem(HWND combo, int index) {
+    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return std::string();
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+// The tab change as a click makes it: the parent hears "changing", the
+// selection moves, the parent hears "changed".
+void ClickTab(HWND tab, int index) {
+    HWND parent = GetParent(tab);
+    NMHDR notice{tab, static_cast<UINT_PTR>(GetDlgCtrlID(tab)), static_cast<UINT>(TCN_SELCHANGING)};
+    SendMessageA(parent, WM_NOTIFY, notice.idFrom, reinterpret_cast<LPARAM>(&notice));
+    SendMessageA(tab, TCM_SETCURSEL, index, 0);
+    notice.code = static_cast<UINT>(TCN_SELCHANGE);
+    SendMessageA(parent, WM_NOTIFY, notice.idFrom, reinterpret_cast<LPARAM>(&notice));
+}
+
+void PostCommand(HWND control, int code) {
+    PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control));
+}
+
+}  // namespace
+
+HWND Runner::StepControl(const Step& step, std::string& error) {
+    HWND place = FindPlace(Panel(), step.Words[1], error);
+    return place ? FindControl(place, step.Words[2], error) : nullptr;
+}
+
+Outcome Runner::SelectTab(const Step& step) {
+    std::string missing;
+    std::vector<TabStep> path = WalkTabPath(Panel(), step.Rest(1), missing);
+    if (path.empty()) return {false, missing.empty() ? "no panel" : missing};
+    for (const TabStep& tab : path) ClickTab(tab.Tab, tab.Index);
+    return {WaitIdle(Panel()), std::string()};
+}
+
+Outcome Runner::Click(const Step& step) {
+    std::string error;
+    HWND control = StepControl(step, error);
+    if (!control) return {false, error};
+    std::string why = Unreachable(control);
+    if (!why.empty()) return {false, step.Words[2] + ": " + why};
+    // Posted: a click that opens a modal dialog does not hold the host up.
+    PostMessageA(control, BM_CLICK, 0, 0);
+    return {WaitIdle(Panel()), std::string()};
+}
+
+Outcome Runner::Tick(const Step& step) {
+    const std::string& want = step.Words[3];
+    if (want != "on" && want != "off") return {false, "usage: tick <place> <control> on|off"};
+    std::string error;
+    HWND control = StepControl(step, error);
+    if (!control) return {false, error};
+    if (IsTicked(control) == (want == "on")) return {true, "already " + want};
+    return Click(step);
+}
+
+Outcome Runner::Pick(const Step& step) {
+    std::string error;
+    HWND combo = StepControl(step, error);
+    if (!combo) return {false, error};
+    std::string why = Unreachable(combo);
+    if (!why.empty()) return {false, step.Words[2] + ": " + why};
+    std::string item = step.Rest(3);
+    LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item.c_str()));
+    if (index == CB_ERR) return {false, "no item \"" + item + "\""};
+    SendMessageA(combo, CB_SETCURSEL, index, 0);
+    PostCommand(combo, CBN_SELCHANGE);
+    return {WaitIdle(Panel()), std::string()};
+}
+
+// As a paste over the whole field: the field's own limit applies.
+Outcome Runner::Type(const Step& step) {
+    std::string error;
+    HWND field = StepControl(step, error);
+    if (!field) return {false, error};
+    std::string why = Unreachable(field);
+    if (!why.empty()) return {false, step.Words[2] + ": " + why};
+    std::string text = step.Words.size() > 3 ? step.Rest(3) : std::string();
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(field, EM_SETSEL, 0, -1, SMTO_NORMAL, deadlineMs_, &ignored);
+    SendMessageTimeoutA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, deadlineMs_, &ignored);
+    return {WaitIdle(Panel()), std::string()};
+}
+
+Outcome Runner::ExpectText(const Step& step) {
+    std::string error;
+    HWND control = StepControl(step, error);
+    if (!control) return {false, error};
+    std::string seen = WindowText(control);
+    std::string want = step.Words.size() > 3 ? step.Rest(3) : std::string();
+    return {seen == want, "the text is \"" + seen.substr(0, 200) + "\" (" + std::to_string(seen.size()) + " characters)"};
+}
+
+Outcome Runner::ExpectTextLength(const Step& step) {
+    uint32_t want = 0;
+    if (!ParseUnsigned(step.Words[3], want)) return {false, "usage: expect-text-length <place> <control> <characters>"};
+    std::string error;
+    HWND control = StepControl(step, error);
+    if (!control) return {false, error};
+    std::size_t seen = WindowText(control).size();
+    return {seen == want, std::to_string(seen) + " characters"};
+}
+
+Outcome Runner::ExpectCheck(const Step& step) {
+    const std::string& want = step.Words[3];
+    std::string error;
+    HWND control = StepControl(step, error);
+    if (!control) return {false, error};
+    std::string seen = IsTicked(control) ? "on" : "off";
+    return {seen == want, "the box is " + seen};
+}
+
+Outcome Runner::ExpectState(const Step& step) {
+    const std::string& want = step.Words[3];
+    std::string error;
+    HWND control = StepControl(step, error);
+    if (!control) return {false, error};
+    std::string seen = want == "enabled" || want == "grayed" ? (IsWindowEnabled(control) ? "enabled" : "grayed")
+                                                             : (IsWindowVisible(control) ? "shown" : "hidden");
+    return {seen == want, "it is " + seen};
+}
+
+Outcome Runner::ExpectChoice(const Step& step) {
+    std::string error;
+    HWND combo = StepControl(step, error);
+    if (!combo) return {false, error};
+    int index = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+    std::string seen = index < 0 ? "" : ComboItem(combo, index);
+    std::string want = step.Words.size() > 3 ? step.Rest(3) : std::string();
+    return {seen == want, index < 0 ? "nothing chosen" : "chosen: \"" + seen + "\""};
+}
+
+Outcome Runner::ExpectItems(const Step& step) {
+    std::string error;
+    HWND combo = StepControl(step, error);
+    if (!combo) return {false, error};
+    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    std::string seen;
+    for (int i = 0; i < count; ++i) seen += (i ? " | " : "") + ComboItem(combo, i);
+    std::string want = step.Words.size() > 3 ? step.Rest(3) : std::string();
+    return {seen == want, "items: " + seen};
+}
+
+}  // namespace hostsim
