@@ -1,0 +1,50 @@
+// The other keywords of a search, all looked for in one pass over a line:
+// one automaton over the folded keywords, so a query of many keywords costs
+// a line no more than a query of one.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qvs {
+
+class KeywordSet {
+public:
+    // Empty keywords ask nothing of a line.
+    explicit KeywordSet(const std::vector<std::string>& keywords);
+    // true when every keyword occurs in text[0, length), ASCII letters
+    // without regard to case. Not for use from two threads at once.
+    bool AllIn(const char* text, std::size_t length) const;
+
+private:
+    static constexpr uint32_t kNone = UINT32_MAX;
+
+    void ChooseClasses(const std::vector<std::string>& keywords);
+    void AddKeyword(const std::string& keyword);
+    uint32_t NewNode();
+    void LinkFailures();
+    bool Record(uint32_t node, std::size_t& found) const;
+    void NextStamp() const;
+
+    // A row per node, as wide as the next power of two of the columns used:
+    // the step from byte to byte is then a shift, not a multiplication.
+    std::size_t Edge(uint32_t node, uint32_t column) const {
+        return (static_cast<std::size_t>(node) << rowShift_) | column;
+    }
+
+    std::vector<uint8_t> classOf_;  // byte -> column; 0 for bytes in no keyword
+    uint32_t classes_ = 1;
+    uint32_t rowShift_ = 0;
+    std::vector<uint32_t> next_;  // Edge(node, column) -> node
+    std::vector<uint32_t> keyword_;  // node -> the keyword ending there, or kNone
+    std::vector<uint32_t> report_;   // node -> nearest node of its failure chain (itself included) ending a keyword
+    std::vector<uint32_t> nextReport_;  // keyword node -> the next such node further down its failure chain
+    std::size_t count_ = 0;  // distinct keywords
+    // A keyword counts once per line: its stamp says in which line it was
+    // last seen, so nothing is cleared between lines.
+    mutable std::vector<uint32_t> seen_;
+    mutable uint32_t stamp_ = 0;
+};
+
+}  // namespace qvs
