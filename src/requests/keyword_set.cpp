@@ -9,6 +9,11 @@ namespace {
 
 constexpr std::size_t kByteValues = 256;
 constexpr uint32_t kRoot = 0;
+constexpr std::size_t kBitsPerWord = 64;
+// Pieces of a line walked side by side, and the least a piece holds beyond
+// the bytes it shares with the one before.
+constexpr std::size_t kLanes = 4;
+constexpr std::size_t kShortestPiece = 8;
 
 }  // namespace
 
@@ -16,8 +21,13 @@ KeywordSet::KeywordSet(const std::vector<std::string>& keywords) : classOf_(kByt
     ChooseClasses(keywords);
     NewNode();
     for (const std::string& keyword : keywords) AddKeyword(keyword);
+    words_ = (count_ + kBitsPerWord - 1) / kBitsPerWord;
+    masks_.assign(keyword_.size() * words_, 0);
+    marks_.assign(keyword_.size(), 0);
+    seen_.assign(words_, 0);
+    all_.assign(words_, ~uint64_t{0});
+    if (count_ % kBitsPerWord != 0) all_.back() = (uint64_t{1} << (count_ % kBitsPerWord)) - 1;
     LinkFailures();
-    seen_.assign(count_, 0);
 }
 
 // Only bytes that occur in some keyword need a column of their own; both
@@ -35,8 +45,6 @@ void KeywordSet::ChooseClasses(const std::vector<std::string>& keywords) {
 uint32_t KeywordSet::NewNode() {
     next_.resize(next_.size() + (std::size_t{1} << rowShift_), kNone);
     keyword_.push_back(kNone);
-    report_.push_back(kNone);
-    nextReport_.push_back(kNone);
     return static_cast<uint32_t>(keyword_.size() - 1);
 }
 
@@ -52,6 +60,7 @@ void KeywordSet::AddKeyword(const std::string& keyword) {
         node = next_[edge];
     }
     if (node != kRoot && keyword_[node] == kNone) keyword_[node] = static_cast<uint32_t>(count_++);
+    if (keyword.size() > longest_) longest_ = keyword.size();
 }
 
 // Breadth first, each node's missing moves become those of its failure
@@ -71,8 +80,7 @@ void KeywordSet::LinkFailures() {
         uint32_t node = pending.front();
         pending.pop_front();
         uint32_t fail = failure[node];
-        nextReport_[node] = report_[fail];
-        report_[node] = keyword_[node] != kNone ? node : report_[fail];
+        InheritMask(node, fail);
         for (uint32_t column = 0; column < classes_; ++column) {
             uint32_t& child = next_[Edge(node, column)];
             uint32_t fallback = next_[Edge(fail, column)];
@@ -86,33 +94,60 @@ void KeywordSet::LinkFailures() {
     }
 }
 
-void KeywordSet::NextStamp() const {
-    if (++stamp_ != 0) return;
-    seen_.assign(count_, 0);
-    stamp_ = 1;
+// The failure node is nearer the root, so its mask is complete already.
+void KeywordSet::InheritMask(uint32_t node, uint32_t fail) {
+    for (std::size_t word = 0; word < words_; ++word) masks_[node * words_ + word] = masks_[fail * words_ + word];
+    uint32_t own = keyword_[node];
+    if (own != kNone) masks_[node * words_ + own / kBitsPerWord] |= uint64_t{1} << (own % kBitsPerWord);
+    marks_[node] = marks_[fail] != 0 || own != kNone ? 1 : 0;
 }
 
-// Marks the keywords ending at node. A keyword already seen in this line
-// had the rest of its chain marked with it, so the walk stops there and each
-// keyword costs one step per line at most.
-bool KeywordSet::Record(uint32_t node, std::size_t& found) const {
-    for (; node != kNone && seen_[keyword_[node]] != stamp_; node = nextReport_[node]) {
-        seen_[keyword_[node]] = stamp_;
-        if (++found == count_) return true;
+// Adds the keywords that reaching node shows to those found; true once all
+// are. Without branches: on a line full of keywords this runs every byte.
+inline bool KeywordSet::Mark(uint32_t node) const {
+    const uint64_t* mask = &masks_[node * words_];
+    bool complete = true;
+    for (std::size_t word = 0; word < words_; ++word) {
+        seen_[word] |= mask[word];
+        complete &= seen_[word] == all_[word];
     }
+    return complete;
+}
+
+inline bool KeywordSet::Step(unsigned char byte, uint32_t& node) const {
+    node = next_[Edge(node, classOf_[byte])];
+    return marks_[node] != 0 && Mark(node);
+}
+
+bool KeywordSet::Walk(const unsigned char* from, const unsigned char* to, uint32_t& node) const {
+    for (; from < to; ++from)
+        if (Step(*from, node)) return true;
     return false;
 }
 
+// Each step of the automaton waits for the one before, so a single walk
+// over a line is as slow as the memory's answer. The line is cut into
+// pieces walked side by side instead; each piece after the first starts as
+// many bytes early as the longest keyword has, less one, so every
+// occurrence lies whole in one piece.
 bool KeywordSet::AllIn(const char* text, std::size_t length) const {
     if (count_ == 0) return true;
-    NextStamp();
-    std::size_t found = 0;
-    uint32_t node = kRoot;
+    seen_.assign(words_, 0);
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    for (std::size_t i = 0; i < length; ++i) {
-        node = next_[Edge(node, classOf_[bytes[i]])];
-        if (report_[node] != kNone && Record(report_[node], found)) return true;
+    const std::size_t overlap = longest_ - 1, piece = length / kLanes;
+    uint32_t node[kLanes] = {};
+    if (piece < overlap + kShortestPiece) return Walk(bytes, bytes + length, node[0]);
+    const unsigned char* at[kLanes];
+    const unsigned char* end[kLanes];
+    for (std::size_t lane = 0; lane < kLanes; ++lane) {
+        at[lane] = bytes + lane * piece - (lane == 0 ? 0 : overlap);
+        end[lane] = lane + 1 == kLanes ? bytes + length : bytes + (lane + 1) * piece;
     }
+    for (std::size_t i = 0; i < piece; ++i)
+        for (std::size_t lane = 0; lane < kLanes; ++lane)
+            if (Step(at[lane][i], node[lane])) return true;
+    for (std::size_t lane = 0; lane < kLanes; ++lane)
+        if (Walk(at[lane] + piece, end[lane], node[lane])) return true;
     return false;
 }
 

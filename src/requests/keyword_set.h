@@ -24,8 +24,12 @@ private:
     void AddKeyword(const std::string& keyword);
     uint32_t NewNode();
     void LinkFailures();
-    bool Record(uint32_t node, std::size_t& found) const;
-    void NextStamp() const;
+    void InheritMask(uint32_t node, uint32_t fail);
+    bool Mark(uint32_t node) const;
+    // One byte, or a run of bytes, through the automaton; true once every
+    // keyword has been seen.
+    bool Step(unsigned char byte, uint32_t& node) const;
+    bool Walk(const unsigned char* from, const unsigned char* to, uint32_t& node) const;
 
     // A row per node, as wide as the next power of two of the columns used:
     // the step from byte to byte is then a shift, not a multiplication.
@@ -38,13 +42,16 @@ private:
     uint32_t rowShift_ = 0;
     std::vector<uint32_t> next_;  // Edge(node, column) -> node
     std::vector<uint32_t> keyword_;  // node -> the keyword ending there, or kNone
-    std::vector<uint32_t> report_;   // node -> nearest node of its failure chain (itself included) ending a keyword
-    std::vector<uint32_t> nextReport_;  // keyword node -> the next such node further down its failure chain
+    // Per node, one bit for each keyword that ends there or at a node of its
+    // failure chain: reaching the node means all of them occur. words_ words
+    // a node; marks_ says whether any bit is set.
+    std::size_t words_ = 0;
+    std::vector<uint64_t> masks_;
+    std::vector<uint8_t> marks_;
     std::size_t count_ = 0;  // distinct keywords
-    // A keyword counts once per line: its stamp says in which line it was
-    // last seen, so nothing is cleared between lines.
-    mutable std::vector<uint32_t> seen_;
-    mutable uint32_t stamp_ = 0;
+    std::size_t longest_ = 0;
+    std::vector<uint64_t> all_;           // the bits of every keyword
+    mutable std::vector<uint64_t> seen_;  // the keywords found in the line so far
 };
 
 }  // namespace qvs

@@ -1,5 +1,7 @@
 #include "requests/search_scan.h"
 
+#include <cstring>
+
 #include "model/names.h"
 
 namespace qvs {
@@ -16,9 +18,13 @@ std::size_t LineStart(const char* data, std::size_t floor, std::size_t at) {
     return at;
 }
 
+// The library's byte search runs many bytes a step: the rest of a line is
+// often most of it.
 std::size_t LineEnd(const char* data, std::size_t size, std::size_t at) {
-    while (at < size && !IsLineBreak(data[at])) ++at;
-    return at;
+    const void* feed = std::memchr(data + at, '\n', size - at);
+    std::size_t end = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - data) : size;
+    const void* ret = std::memchr(data + at, '\r', end - at);
+    return ret ? static_cast<std::size_t>(static_cast<const char*>(ret) - data) : end;
 }
 
 }  // namespace

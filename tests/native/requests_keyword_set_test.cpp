@@ -19,6 +19,19 @@ bool EveryKeywordIn(const std::vector<std::string>& keywords, const std::string&
     return true;
 }
 
+// More keywords than one machine word has bits.
+std::vector<std::string> Numbered(int count) {
+    std::vector<std::string> keywords;
+    for (int i = 0; i < count; ++i) keywords.push_back("k" + std::to_string(i) + ";");
+    return keywords;
+}
+
+std::string Joined(const std::vector<std::string>& words) {
+    std::string line;
+    for (const std::string& word : words) line += word;
+    return line;
+}
+
 TEST(KeywordSetTest, EveryKeywordMustOccurSomewhereInTheLine) {
     const struct {
         std::vector<std::string> Keywords;
@@ -38,6 +51,9 @@ TEST(KeywordSetTest, EveryKeywordMustOccurSomewhereInTheLine) {
         {{"x"}, "", false},
         {{"ab", "AB", "ab"}, "xaBx", true},  // repeats count once
         {{"", "ab"}, "ab", true},
+        {Numbered(150), Joined(Numbered(150)), true},
+        {Numbered(150), Joined(Numbered(149)), false},
+        {Numbered(150), Joined(Numbered(150)).substr(4), false},
     };
     for (const auto& c : cases) {
         KeywordSet set(c.Keywords);
@@ -54,7 +70,8 @@ TEST(KeywordSetTest, EachLineStartsAfresh) {
     EXPECT_FALSE(set.AllIn("trek", 3));  // the length bounds the line
 }
 
-// Small alphabets make keywords overlap, nest, share suffixes and repeat.
+// Small alphabets make keywords overlap, nest, share suffixes and repeat,
+// also across the places where a long line is cut.
 TEST(KeywordSetTest, RandomKeywordSetsAgreeWithAPlainSearch) {
     std::mt19937 random(17);
     const std::string alphabet = "abAB-\xC4";
@@ -65,9 +82,9 @@ TEST(KeywordSetTest, RandomKeywordSetsAgreeWithAPlainSearch) {
     };
     for (int round = 0; round < 2000; ++round) {
         std::vector<std::string> keywords;
-        for (std::size_t n = random() % 7; keywords.size() < n;) keywords.push_back(text(1, 4));
+        for (std::size_t n = random() % 7; keywords.size() < n;) keywords.push_back(text(1, 6));
         KeywordSet set(keywords);
-        std::string line = text(0, 24);
+        std::string line = text(0, 120);  // long lines are walked in pieces side by side
         ASSERT_EQ(set.AllIn(line.data(), line.size()), EveryKeywordIn(keywords, line)) << round << " " << line;
     }
 }
