@@ -98,8 +98,8 @@ void GrepPipelineDefaultLocale(benchmark::State& run) { Pipeline(run, ""); }
 void GrepPipelineCLocale(benchmark::State& run) { Pipeline(run, "LC_ALL=C "); }
 
 // The costliest queries of one line: a key on every line with one other
-// keyword said a hundred or two hundred times, and distinct pieces of what
-// every line holds, as many as a line can carry. Every line matches.
+// keyword said a hundred or two hundred times, and every piece of one to
+// three bytes of what every line holds. Every line matches.
 std::string Repeated(const std::string& key, const std::string& other, int times) {
     std::string query = key;
     for (int i = 0; i < times; ++i) query += " " + other;
