@@ -13,6 +13,7 @@
 
 #include "fake/posix_files.h"
 #include "lists/list_body_writer.h"
+#include "support/scratch_folder.h"
 
 namespace qvs {
 namespace {
@@ -22,10 +23,8 @@ constexpr int kFilesPerFolder = 100;
 
 class FileTree {
 public:
-    FileTree() {
-        char pattern[] = "/tmp/qvs-bench-tree-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        root_ = made ? made : "/tmp";
+    FileTree() : root_(scratch_.File("tree")) {
+        mkdir(root_.c_str(), 0755);
         for (int folder = 0; folder < kFolders; ++folder) {
             std::string path = root_ + "/Folder " + std::to_string(folder);
             mkdir(path.c_str(), 0755);
@@ -33,14 +32,11 @@ public:
                 std::ofstream(path + "/Some Artist - Track " + std::to_string(file) + ".mp3") << folder;
         }
     }
-    ~FileTree() {
-        std::string command = "rm -rf '" + root_ + "'";
-        if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", root_.c_str());
-    }
     const std::string& Root() const { return root_; }
     std::string Out() const { return root_ + ".out"; }
 
 private:
+    ScratchFolder scratch_;  // removes the tree and the output with it
     std::string root_;
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "fake/fake_platform.h"
@@ -20,6 +21,23 @@ inline std::string MillionListFileName(int number) {
     return name;
 }
 
+// A list file as the generator lays it out: a header, then the files under
+// a folder line for each thousand. Written in one piece, as list generation
+// appends the body: the page cache then holds the file in large pages, and
+// mapping it costs a fraction of what a file written in small pieces costs.
+inline void WriteNumberedList(const std::string& path, const std::string& trigger, int files) {
+    constexpr int kFilesPerFolder = 1000;
+    std::ostringstream text;
+    text << "Music list\r\n\r\n";
+    for (int number = 0; number < files; ++number) {
+        if (number % kFilesPerFolder == 0)
+            text << "\r\n[ Contents of D:\\Music\\Folder " << number / kFilesPerFolder << "\\ ]\r\n";
+        text << trigger << ' ' << MillionListFileName(number) << "     -  4.2 MB\r\n";
+    }
+    const std::string whole = text.str();
+    std::ofstream(path, std::ios::binary).write(whole.data(), static_cast<std::streamsize>(whole.size()));
+}
+
 class MillionLineList {
 public:
     MillionLineList() : platform_(scratch_.Path() + "/") {
@@ -31,7 +49,7 @@ public:
         list_->IncludeFileSize = 1;
         list_->IncludeFolderName = 1;
         platform_.State.FileLists.PushBack(list_);
-        Write();
+        WriteNumberedList(Path(), "!music", kMillionFiles);
     }
     MillionLineList(const MillionLineList&) = delete;
     MillionLineList& operator=(const MillionLineList&) = delete;
@@ -48,18 +66,6 @@ public:
     }
 
 private:
-    static constexpr int kFilesPerFolder = 1000;
-
-    void Write() {
-        std::ofstream file(Path(), std::ios::binary);
-        file << "Music list\r\n\r\n";
-        for (int number = 0; number < kMillionFiles; ++number) {
-            if (number % kFilesPerFolder == 0)
-                file << "\r\n[ Contents of D:\\Music\\Folder " << number / kFilesPerFolder << "\\ ]\r\n";
-            file << "!music " << MillionListFileName(number) << "     -  4.2 MB\r\n";
-        }
-    }
-
     ScratchFolder scratch_;
     FakePlatform platform_;
     FileList* list_ = nullptr;

@@ -1,14 +1,12 @@
 // KeywordSearch for two keywords over the one-million-line list file,
-// beside the pipeline a user would type for the same answer:
-// grep -i -F word1 FILE | grep -i -F word2 | head -n CAP. Also what a
+// beside the pipeline a user would type for the same count:
+// grep -i -F RARE FILE | grep -i -F OTHER | wc -l. Also what a
 // channel line that is no trigger at all costs the module.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
-#include <cstdio>
 #include <string>
 
+#include "child_command.h"
 #include "intake/served_channels.h"
 #include "million_line_list.h"
 #include "model/channel_config.h"
@@ -88,34 +86,58 @@ void KeywordSearchTwoWords(benchmark::State& run) {
     }
 }
 
-// CPU seconds the finished child processes have used so far: on a shared
-// machine their wall time says more about the neighbours than about grep.
-double ChildCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
+// The best order for grep: the rarer word first, so the second grep sees
+// only the few lines that hold it.
 void Pipeline(benchmark::State& run, const char* environment) {
     SearchChannel& channel = SearchChannel::Shared();
-    std::string command = std::string(environment) + "grep -i -F " + kFirstWord + " '" + channel.Path() +
-                          "' | " + environment + "grep -i -F " + kSecondWord + " | head -n " + std::to_string(kCap);
-    double cpuBefore = ChildCpuSeconds();
-    for (auto _ : run) {
-        std::FILE* output = popen(command.c_str(), "r");
-        char line[256];
-        int lines = 0;
-        while (output && std::fgets(line, sizeof line, output)) ++lines;
-        if (output) pclose(output);
-        if (lines != static_cast<int>(kCap)) run.SkipWithError("grep pipeline failed");
-    }
-    run.counters["pipeline_cpu_ms"] =
-        benchmark::Counter((ChildCpuSeconds() - cpuBefore) * 1000, benchmark::Counter::kAvgIterations);
+    RunChildCommand(run, std::string(environment) + "grep -i -F " + kSecondWord + " '" + channel.Path() + "' | " +
+                             environment + "grep -i -F " + kFirstWord + " | wc -l");
 }
 
 void GrepPipelineDefaultLocale(benchmark::State& run) { Pipeline(run, ""); }
 void GrepPipelineCLocale(benchmark::State& run) { Pipeline(run, "LC_ALL=C "); }
+
+// The costliest queries of one line: a key on every line with one other
+// keyword said a hundred or two hundred times, and every piece of one to
+// three bytes of what every line holds. Every line matches.
+std::string Repeated(const std::string& key, const std::string& other, int times) {
+    std::string query = key;
+    for (int i = 0; i < times; ++i) query += " " + other;
+    return query;
+}
+
+std::string CommonPieces() {
+    const std::string common = "!music Some Artist - Track Title 0";
+    constexpr std::size_t kMostPiece = 3, kLongestQuery = 399;
+    std::string query;
+    for (std::size_t length = kMostPiece; length > 0; --length)
+        for (std::size_t at = 0; at + length <= common.size(); ++at) {
+            std::string piece = common.substr(at, length);
+            if (piece.find(' ') == std::string::npos && query.size() + piece.size() < kLongestQuery)
+                query += (query.empty() ? "" : " ") + piece;
+        }
+    return query;
+}
+
+void WorstLine(benchmark::State& run, const std::string& query) {
+    SearchChannel& channel = SearchChannel::Shared();
+    for (auto _ : run) {
+        KeywordSearch(channel.State(), channel.Channel(), query.c_str(), "alice");
+        if (channel.Host().Executed.size() != kCap + 1) run.SkipWithError("unexpected answer");
+        channel.Host().Executed.clear();
+        channel.Host().Evaluated.clear();
+    }
+}
+
+void WorstLineRepeatedKeyword(benchmark::State& run) { WorstLine(run, Repeated("artist", "mp3", 97)); }
+void WorstLineRepeatedShortKeyword(benchmark::State& run) { WorstLine(run, Repeated("mp3", "3", 198)); }
+void WorstLineDistinctCommonPieces(benchmark::State& run) { WorstLine(run, CommonPieces()); }
+
+// One grep pass over the same file, counting the lines that hold a word of
+// every line.
+void GrepOnePassCLocale(benchmark::State& run) {
+    RunChildCommand(run, "LC_ALL=C grep -c -i -F artist '" + SearchChannel::Shared().Path() + "'");
+}
 
 // Ordinary chatter: no list, stock, advertisement or search trigger.
 void ChannelLineThatIsNoTrigger(benchmark::State& run) {
@@ -128,6 +150,10 @@ void ChannelLineThatIsNoTrigger(benchmark::State& run) {
 BENCHMARK(KeywordSearchTwoWords)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(GrepPipelineCLocale)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(GrepPipelineDefaultLocale)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WorstLineRepeatedKeyword)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WorstLineRepeatedShortKeyword)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WorstLineDistinctCommonPieces)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(GrepOnePassCLocale)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ChannelLineThatIsNoTrigger)->Unit(benchmark::kNanosecond);
 
 }  // namespace

@@ -67,6 +67,12 @@ bool DescribeEntry(int folder, const dirent* item, FolderItem& entry) {
     return true;
 }
 
+#ifdef MAP_POPULATE
+constexpr int kPrefault = MAP_POPULATE;
+#else
+constexpr int kPrefault = 0;
+#endif
+
 }  // namespace
 
 std::string PosixFiles::Native(const std::string& path) {
@@ -114,33 +120,27 @@ bool PosixFiles::ReplaceFile(const std::string& from, const std::string& to) {
     return std::rename(Native(from).c_str(), Native(to).c_str()) == 0;
 }
 
-// A private read-only copy rather than a file mapping: on virtual machines
-// faulting in a large file mapping page by page costs more than reading it
-// into memory backed by huge pages, and the view is the same to the caller.
+// Mapped read-only like the Windows adapter, so lookups and searches run
+// the same path natively and in the module. The pages are faulted in by
+// the one mapping call: taking them one fault at a time costs more than
+// the scan. List files are replaced by rename, never cut in place, so the
+// view stays whole while it is open.
 bool PosixFiles::MapFile(const std::string& path, MappedFile& view) {
     view = MappedFile{};
     int fd = open(Native(path).c_str(), O_RDONLY);
     if (fd < 0) return false;
     struct stat info {};
     bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (ok && info.st_size > 0) ok = ReadWhole(fd, static_cast<std::size_t>(info.st_size), view);
+    if (ok && info.st_size > 0) ok = MapWhole(fd, static_cast<std::size_t>(info.st_size), view);
     close(fd);
     return ok;
 }
 
-bool PosixFiles::ReadWhole(int fd, std::size_t size, MappedFile& view) {
-    void* block = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (block == MAP_FAILED) return false;
-    madvise(block, size, MADV_HUGEPAGE);
-    std::size_t done = 0;
-    while (done < size) {
-        ssize_t got = read(fd, static_cast<char*>(block) + done, size - done);
-        if (got <= 0) break;  // the file shrank: the view ends where it did
-        done += static_cast<std::size_t>(got);
-    }
-    mprotect(block, size, PROT_READ);
-    view.Data = static_cast<const char*>(block);
-    view.Size = done;
+bool PosixFiles::MapWhole(int fd, std::size_t size, MappedFile& view) {
+    void* data = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | kPrefault, fd, 0);
+    if (data == MAP_FAILED) return false;
+    view.Data = static_cast<const char*>(data);
+    view.Size = size;
     view.Handle = reinterpret_cast<void*>(size);
     return true;
 }
@@ -148,6 +148,11 @@ bool PosixFiles::ReadWhole(int fd, std::size_t size, MappedFile& view) {
 void PosixFiles::UnmapFile(MappedFile& view) {
     if (view.Data) munmap(const_cast<char*>(view.Data), reinterpret_cast<std::size_t>(view.Handle));
     view = MappedFile{};
+}
+
+bool PosixFiles::IsLink(const std::string& path) {
+    struct stat info {};
+    return lstat(Native(path).c_str(), &info) != 0 || S_ISLNK(info.st_mode);
 }
 
 bool PosixFiles::SearchTreeForFile(const std::string& root, const std::string& name, std::string& found) {

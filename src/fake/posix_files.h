@@ -21,11 +21,12 @@ public:
     bool ReplaceFile(const std::string& from, const std::string& to) override;
     bool MapFile(const std::string& path, MappedFile& view) override;
     void UnmapFile(MappedFile& view) override;
+    bool IsLink(const std::string& path) override;
     bool SearchTreeForFile(const std::string& root, const std::string& name, std::string& found) override;
     bool ListFolder(const std::string& folder, std::vector<FolderItem>& items) override;
 
 private:
-    static bool ReadWhole(int fd, std::size_t size, MappedFile& view);
+    static bool MapWhole(int fd, std::size_t size, MappedFile& view);
 };
 
 }  // namespace qvs

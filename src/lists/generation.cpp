@@ -96,12 +96,18 @@ void WriteListFile(const GenerationRequest& request, const std::string& base, co
     if (!files.CreateEmptyFile(building)) return;
     bool whole = files.AppendToFile(building, header.data(), header.size());
     MappedFile view;
-    if (whole && files.MapFile(body, view)) {
+    bool hasBody = whole && files.MapFile(body, view);
+    if (hasBody) {
         whole = view.Size == 0 || files.AppendToFile(building, view.Data, static_cast<std::size_t>(view.Size));
         files.UnmapFile(view);
-        files.DeleteFile(body);
     }
-    if (!whole || !files.ReplaceFile(building, base + ".txt")) files.DeleteFile(building);
+    // The body goes only once the new list file has its name: until then a
+    // failure keeps both the previous list file and the body.
+    if (whole && files.ReplaceFile(building, base + ".txt")) {
+        if (hasBody) files.DeleteFile(body);
+    } else {
+        files.DeleteFile(building);
+    }
 }
 
 // The box text when the archiver could not be started, or "".

@@ -18,9 +18,9 @@ std::string WithTrailingSeparator(const std::string& folder) {
     return (end == std::string::npos ? std::string() : folder.substr(0, end + 1)) + '\\';
 }
 
-namespace {
-
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+namespace {
 
 bool ClimbsUp(const std::string& path) {
     for (std::size_t at = path.find(".."); at != std::string::npos; at = path.find("..", at + 1)) {

@@ -18,6 +18,9 @@ const char* PathFileName(const char* path);
 // Everything up to and including the last backslash (empty when there is none).
 std::string PathFolder(const std::string& path);
 
+// Either slash parts a path.
+bool IsSeparator(char c);
+
 // Whether the path names something below the folder (either separator,
 // names compared without regard to case) without climbing out of it through
 // a ".." part.

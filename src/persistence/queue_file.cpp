@@ -75,14 +75,25 @@ bool IsDigits(const std::string& text) {
     return true;
 }
 
+// A linked folder below a list folder may lead anywhere; list generation
+// leaves such folders out, and so does restoring.
+bool PassesThroughLink(FilePort& files, const std::string& folder, const std::string& path) {
+    std::size_t from = folder.size();
+    while (from > 0 && IsSeparator(folder[from - 1])) --from;
+    for (std::size_t at = from + 1; at < path.size(); ++at)
+        if (IsSeparator(path[at]) && !IsSeparator(path[at - 1]) && files.IsLink(path.substr(0, at))) return true;
+    return false;
+}
+
 // A restored file must still be one of the files the channel offers: a
 // changed or planted queue.dat must not send anything else.
-bool IsServedPath(const ChannelConfig* config, const std::string& path) {
+bool IsServedPath(FilePort& files, const ChannelConfig* config, const std::string& path) {
     if (path.find_first_of("*?") != std::string::npos) return false;
     for (const ListSelection* selection = config->FileListLinks.Head; selection; selection = selection->Next)
         for (const NameNode* folder = selection->List ? selection->List->CreationFolder.Head : nullptr; folder;
              folder = folder->Next)
-            if (PathIsInside(path, folder->Value.c_str())) return true;
+            if (PathIsInside(path, folder->Value.c_str()) && !PassesThroughLink(files, folder->Value.c_str(), path))
+                return true;
     return false;
 }
 
@@ -103,7 +114,7 @@ bool SplitSavedRequest(const std::string& value, SavedRequest& request) {
 QueueEntry* RestoredEntry(ModuleState& state, ServedChannel* channel, const SavedGroup& group,
                           const SavedRequest& request) {
     FilePort& files = *state.Ports.Files;
-    if (!IsServedPath(channel->Config, request.Path) || files.FolderExists(request.Path)) return nullptr;
+    if (!IsServedPath(files, channel->Config, request.Path) || files.FolderExists(request.Path)) return nullptr;
     int64_t size = files.FileSize(request.Path);
     if (size < 0) return nullptr;
     QueueEntry* entry = CreateMemberEntry(state, request.Nick.c_str(), request.Path.c_str(),

@@ -46,6 +46,10 @@ public:
     // An empty file maps as Data null, Size 0.
     virtual bool MapFile(const std::string& path, MappedFile& view) = 0;
     virtual void UnmapFile(MappedFile& view) = 0;
+    // Whether path is itself a symbolic link, junction or other reparse
+    // point (the last part only; what leads to it is followed). A path that
+    // cannot be looked at counts as one: the answer decides what is safe.
+    virtual bool IsLink(const std::string& path) = 0;
     // Finds a file by name anywhere below root; the full path on success.
     virtual bool SearchTreeForFile(const std::string& root, const std::string& name, std::string& found) = 0;
     // The entries of one folder, without "." and "..", in no set order;

@@ -1,6 +1,8 @@
 #include "requests/dispatch.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "ads/ad_triggers.h"
 #include "hostlink/user_text.h"
@@ -34,12 +36,24 @@ struct Dispatch {
     ServedChannel* Channel;
     TextEvent& Request;
     const RequestLine& Line;
+    // Lists already looked up for this line without the file: with the
+    // own-nick trigger or a virtual list every list tries all the others,
+    // and a list file is scanned once per line, not once per list.
+    std::vector<const FileList*> Missed;
 
     const ChannelConfig* Config() const { return Channel->Config; }
     void Notify(const char* text) const {
         SendNotice(State, Request.ConnectionId, Request.Nick, text, Request.ChannelText);
     }
 };
+
+// HandleFileRequest, unless this line already missed in the list.
+bool FoundIn(Dispatch& d, const FileList* list) {
+    if (std::find(d.Missed.begin(), d.Missed.end(), list) != d.Missed.end()) return false;
+    if (HandleFileRequest(d.State, list, d.Request, d.Channel, d.Line.Rest.c_str())) return true;
+    d.Missed.push_back(list);
+    return false;
+}
 
 bool IsFileTrigger(const Dispatch& d, const FileList* list) {
     std::string nickTrigger;
@@ -51,13 +65,13 @@ bool IsFileTrigger(const Dispatch& d, const FileList* list) {
 
 // The channel's other lists that this window may use: every one of them
 // with a virtual list, otherwise those answering to the same trigger.
-bool FoundInOtherLists(const Dispatch& d, const FileList* tried) {
+bool FoundInOtherLists(Dispatch& d, const FileList* tried) {
     const ChannelConfig* config = d.Config();
     for (const ListSelection* selection = config->FileListLinks.Head; selection; selection = selection->Next) {
         const FileList* list = selection->List;
         if (!list || list == tried || !AccessAllows(selection->AccessMode, d.Request.InQuery)) continue;
         if (config->VirtualList != 1 && !IsTriggerWord(list->FileTrigger, d.Line.Word)) continue;
-        if (HandleFileRequest(d.State, list, d.Request, d.Channel, d.Line.Rest.c_str())) return true;
+        if (FoundIn(d, list)) return true;
     }
     return false;
 }
@@ -78,7 +92,7 @@ bool RefusedByAccessMode(const Dispatch& d, const FileList* list) {
 
 // A file request through one list's trigger; true when some list held the
 // file, so no further list is tried.
-bool RequestFileThrough(const Dispatch& d, const FileList* list) {
+bool RequestFileThrough(Dispatch& d, const FileList* list) {
     const ChannelConfig* config = d.Config();
     if (config->NiceToOp == 1 || config->NiceToVoice == 1) FillUserStatus(d.State, d.Request);
     if (config->Serve != 1) {
@@ -86,8 +100,7 @@ bool RequestFileThrough(const Dispatch& d, const FileList* list) {
         return false;
     }
     if (!d.Line.HasRest() || RefusedByAccessMode(d, list)) return false;
-    if (HandleFileRequest(d.State, list, d.Request, d.Channel, d.Line.Rest.c_str()) || FoundInOtherLists(d, list))
-        return true;
+    if (FoundIn(d, list) || FoundInOtherLists(d, list)) return true;
     d.Notify(FormatUserText(kNotFoundNotice, d.Line.Rest.c_str()).c_str());
     return false;
 }
@@ -102,7 +115,7 @@ void RequestList(const Dispatch& d, FileList* list) {
 
 // true when the word was a file or list trigger of one of the channel's
 // lists.
-bool DispatchListTriggers(const Dispatch& d) {
+bool DispatchListTriggers(Dispatch& d) {
     bool handled = false;
     for (ListSelection* selection = d.Config()->FileListLinks.Head; selection; selection = selection->Next) {
         FileList* list = selection->List;
@@ -128,7 +141,7 @@ int DispatchTrigger(ModuleState& state, ServedChannel* channel, TextEvent& reque
     // A nick no message could reach is not served either.
     if (!IsSafeName(request.Nick) || IsIgnoredNick(channel->Config, request.Nick)) return 0;
     RequestLine line = SplitRequestLine(request.Message);
-    Dispatch d{state, channel, request, line};
+    Dispatch d{state, channel, request, line, {}};
     if (DispatchListTriggers(d) || DispatchStockTrigger(state, channel, request, line)) {
         CloseQueryOf(d);
         return 1;

@@ -1,5 +1,7 @@
 #include "requests/listed_file.h"
 
+#include <algorithm>
+
 #include "ports/file_port.h"
 #include "requests/file_names.h"
 #include "requests/folded_pattern.h"
@@ -10,6 +12,7 @@ namespace {
 
 // File lines end in this when the list shows sizes.
 constexpr char kSizeSuffix[] = "     -";
+constexpr std::size_t kSizeSuffixLength = sizeof kSizeSuffix - 1;
 // The line that opens a folder's files when the list shows folder names.
 constexpr char kFolderHeader[] = "[ contents of ";
 constexpr std::size_t kFolderHeaderLength = sizeof kFolderHeader - 1;
@@ -29,10 +32,25 @@ FoldedPattern PatternOf(const FileList* list, const std::string& name) {
     return FoldedPattern(pattern, nameFrom, nameTo);
 }
 
-// Without sizes, the name must end the line, so a.txt does not match a
-// line listing a.txt.bak.
-bool OccurrenceCounts(const FileList* list, const ListFileView& view, std::size_t end) {
-    return list->IncludeFileSize == 1 || end == view.Size() || view.Data()[end] == '\r';
+bool StartsLine(const ListFileView& view, std::size_t at) { return at == 0 || view.Data()[at - 1] == '\n'; }
+
+// The rest of the line from "from" holds no further size column: a name
+// holding "     -" cannot pass its tail off as the size.
+bool SizeColumnIsLast(const ListFileView& view, std::size_t from) {
+    const char* line = view.Data() + from;
+    std::size_t length = 0;
+    while (from + length < view.Size() && line[length] != '\r' && line[length] != '\n') ++length;
+    return std::search(line, line + length, kSizeSuffix, kSizeSuffix + kSizeSuffixLength) == line + length;
+}
+
+// Only a whole file line counts: it starts with the pattern, and the name
+// ends where the line does (without sizes) or where the size column begins.
+// So a.txt does not match a line listing a.txt.bak, and a file whose name
+// holds a list line of its own cannot stand in for a file the list left out.
+bool OccurrenceCounts(const FileList* list, const ListFileView& view, std::size_t at, std::size_t end) {
+    if (!StartsLine(view, at)) return false;
+    if (list->IncludeFileSize == 1) return SizeColumnIsLast(view, end);
+    return end == view.Size() || view.Data()[end] == '\r';
 }
 
 bool IsFolderHeader(const ListFileView& view, std::size_t start) {
@@ -90,7 +108,7 @@ int FindListedFile(ModuleState& state, const FileList* list, const char* name, s
     const std::size_t none = FoldedPattern::kNotFound;
     for (std::size_t at = pattern.FindIn(view.Data(), view.Size(), 0); at != none;
          at = pattern.FindIn(view.Data(), view.Size(), at + 1))
-        if (OccurrenceCounts(list, view, at + pattern.Length()))
+        if (OccurrenceCounts(list, view, at, at + pattern.Length()))
             return LocateListedFile(state, list, view, at, name, fullPath);
     return 0;
 }

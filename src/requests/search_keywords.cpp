@@ -1,8 +1,9 @@
 #include "requests/search_keywords.h"
 
-#include <cstring>
+#include <algorithm>
 
 #include "hostlink/text_routines.h"
+#include "requests/folded_pattern.h"
 
 namespace qvs {
 namespace {
@@ -27,11 +28,29 @@ std::vector<std::string> SplitAtBlanks(const std::string& words) {
     return pieces;
 }
 
+std::string Folded(std::string word) {
+    for (char& c : word) c = static_cast<char>(FoldByte(static_cast<unsigned char>(c)));
+    return word;
+}
+
+// A keyword said twice asks nothing more of a line, whatever its case, but
+// would cost a check each time.
+std::vector<std::string> WithoutRepeats(const std::vector<std::string>& words) {
+    std::vector<std::string> distinct, folded;
+    for (const std::string& word : words) {
+        std::string key = Folded(word);
+        if (std::find(folded.begin(), folded.end(), key) != folded.end()) continue;
+        folded.push_back(key);
+        distinct.push_back(word);
+    }
+    return distinct;
+}
+
 }  // namespace
 
 SearchKeywords SplitKeywords(const char* query) {
     SearchKeywords keywords;
-    std::vector<std::string> words = SplitAtBlanks(WithoutWildcards(query));
+    std::vector<std::string> words = WithoutRepeats(SplitAtBlanks(WithoutWildcards(query)));
     if (words.empty()) return keywords;
     std::size_t key = 0;
     for (std::size_t i = 1; i < words.size(); ++i)

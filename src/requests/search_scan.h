@@ -5,6 +5,7 @@
 #include <string>
 
 #include "requests/folded_pattern.h"
+#include "requests/keyword_set.h"
 #include "requests/search_keywords.h"
 
 namespace qvs {
@@ -16,7 +17,6 @@ struct ListLine {
 
 class SearchScan {
 public:
-    // keywords must outlive the scan.
     SearchScan(const char* fileTrigger, const SearchKeywords& keywords);
     // The next matching line that starts at or after from; from moves past
     // it, so each line counts once however often it holds the key. Never
@@ -27,8 +27,8 @@ private:
     bool Matches(const ListLine& line) const;
 
     std::string trigger_;
-    const SearchKeywords& keywords_;
     FoldedPattern key_;
+    KeywordSet others_;
 };
 
 }  // namespace qvs

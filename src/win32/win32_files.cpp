@@ -134,6 +134,12 @@ void Win32Files::UnmapFile(MappedFile& view) {
     view = MappedFile{};
 }
 
+// Without following it: the attributes of a link are its own.
+bool Win32Files::IsLink(const std::string& path) {
+    DWORD attributes = AttributesOf(path);
+    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 bool Win32Files::SearchTreeForFile(const std::string& root, const std::string& name, std::string& found) {
     char result[MAX_PATH] = {};
     if (!::SearchTreeForFile(const_cast<char*>(root.c_str()), const_cast<char*>(name.c_str()), result)) return false;

@@ -44,6 +44,8 @@ TEST(SearchKeywordsTest, TheKeyIsTheLastOfTheLongestWords) {
         {"a\tb c", "a\tb", {"c"}},
         {"**  ''\"", "", {}},
         {"", "", {}},
+        {"mp3 x MP3 mp3 Mp3", "mp3", {"x"}},  // repeats in any case count once
+        {"ab AB", "ab", {}},
     };
     for (const Case& c : cases) {
         SearchKeywords keywords = SplitKeywords(c.Query);
@@ -115,6 +117,35 @@ TEST_F(SearchTest, OnlyFileLinesMatchAndTheTriggerMayHoldAKeyword) {
         }
         ASSERT_FALSE(Messages().empty()) << c.Line;
         EXPECT_EQ(Messages()[0].find(Escaped(R"(I have \x02)") + std::to_string(c.Count) + "\x02"), 5u) << c.Line;
+    }
+}
+
+// A query of many keywords, repeated or distinct, asks the same of a line
+// as its distinct keywords do.
+TEST_F(SearchTest, ManyKeywordsStillMeanEveryKeyword) {
+    std::string repeated = "collection", pieces = "title", missing = pieces;
+    for (int i = 0; i < 97; ++i) repeated += " mp3";
+    const std::string common = "!srv Some Artist - Track Title.mp3";
+    for (std::size_t length = 1; length <= 3; ++length)
+        for (std::size_t at = 0; at + length <= common.size(); ++at)
+            if (common.compare(at, length, " ") != 0 && common.find(' ', at) >= at + length)
+                pieces += " " + common.substr(at, length);
+    missing += pieces + " absent";
+    WriteListFile(scifi, ListBody("!srv", {"Some Artist - Track Title.mp3", "Collection 1.mp3", "collection.avi",
+                                           "Collection 2.MP3"}));
+    const struct {
+        std::string Query;
+        int Count;
+    } cases[] = {{repeated, 2}, {pieces, 1}, {missing, 0}};
+    for (const auto& c : cases) {
+        host.Executed.clear();
+        Say("bob", "@find " + c.Query);
+        if (c.Count == 0) {
+            EXPECT_TRUE(Messages().empty());
+            continue;
+        }
+        ASSERT_FALSE(Messages().empty()) << c.Query;
+        EXPECT_EQ(Messages()[0].find(Escaped(R"(I have \x02)") + std::to_string(c.Count) + "\x02"), 5u) << c.Query;
     }
 }
 

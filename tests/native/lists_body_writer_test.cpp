@@ -5,8 +5,10 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 #include "lists/list_body_writer.h"
 #include "model/paths.h"
@@ -20,8 +22,10 @@ namespace {
 class TroubledFiles : public PosixFiles {
 public:
     bool ListFolder(const std::string& folder, std::vector<FolderItem>& items) override {
-        if (!VanishWhenListing.empty() && folder.find(VanishWhenListing) != std::string::npos)
-            std::system(("rm -rf '" + Native(VanishPath) + "'").c_str());
+        if (!VanishWhenListing.empty() && folder.find(VanishWhenListing) != std::string::npos) {
+            std::error_code ignored;
+            std::filesystem::remove_all(Native(VanishPath), ignored);
+        }
         if (!Unreadable.empty() && folder.find(Unreadable) != std::string::npos) return false;
         return PosixFiles::ListFolder(folder, items);
     }

@@ -68,6 +68,24 @@ TEST_F(GenerationTest, TheListFileIsTheExpandedHeaderFollowedByTheBody) {
     EXPECT_NE(FindListedFile(state, list, "b.avi", found), 0);
 }
 
+// A file system that refuses to rename.
+class NoRenameFiles : public PosixFiles {
+public:
+    bool ReplaceFile(const std::string&, const std::string&) override { return false; }
+};
+
+TEST_F(GenerationTest, AFailedRenameKeepsThePreviousListFileAndTheBody) {
+    Generate(0, 0);
+    const std::string name = kDatedName, previous = Read(name + ".txt");
+    ServeFile("c.avi", 1);
+    NoRenameFiles files;
+    state.Ports.Files = &files;
+    Generate(0, 0);
+    EXPECT_EQ(Read(name + ".txt"), previous);
+    EXPECT_EQ(Read(name + ".tmp"), "!get a.avi\r\n!get b.avi\r\n!get c.avi\r\n");
+    EXPECT_FALSE(Exists(name + ".new"));
+}
+
 TEST_F(GenerationTest, HeaderEdgeCases) {
     struct Case {
         const char* header;

@@ -1,6 +1,7 @@
 // queue.dat: what a part, a disconnect or the minute tick writes, and what a
 // join brings back, through the native INI reader and writer.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <string>
@@ -169,6 +170,10 @@ TEST_F(QueueFileTest, RestoreSkipsWhatCannotBeServed) {
     std::string a = File("a.zip"), comma = File("x,y.zip");
     mkdir((scratch.Path() + "/private").c_str(), 0755);
     std::ofstream(scratch.Path() + "/private/secret.txt") << "secret";
+    // A linked folder inside the share leads out of it; a plain one does not.
+    symlink((scratch.Path() + "/private").c_str(), (shared + "linked").c_str());
+    mkdir((shared + "sub").c_str(), 0755);
+    std::string sub = File("sub/b.zip");
     WriteQueueFile("[#CHAN.net.mainchan]\r\n"
                    "Queue1=alice," + a + "\r\n"
                    "Queue2=nocomma\r\n"
@@ -181,12 +186,15 @@ TEST_F(QueueFileTest, RestoreSkipsWhatCannotBeServed) {
                    "Queue9=frank," + shared + "*.zip\r\n"
                    "Queue10=gina," + comma + "\r\n"
                    "Queue11=hal," + shared + "\r\n"
-                   "Queue13=after the gap," + a + "\r\n");
+                   "Queue12=ivan," + shared + "linked/secret.txt\r\n"
+                   "Queue13=judy," + sub + "\r\n"
+                   "Queue14=kim," + shared + "linked//secret.txt\r\n"
+                   "Queue16=after the gap," + a + "\r\n");
     Rejoin();
     std::vector<std::string> restored;
     for (const QueueEntry* e = channel->Regular.Waiting.Head; e; e = e->Next)
         restored.push_back(std::string(e->Nick.c_str()) + " " + e->FilePath.c_str());
-    EXPECT_EQ(restored, (std::vector<std::string>{"alice " + a, "gina " + comma}));
+    EXPECT_EQ(restored, (std::vector<std::string>{"alice " + a, "gina " + comma, "judy " + sub}));
 }
 
 TEST_F(QueueFileTest, HostileFilesRestoreWhatTheyCanWithoutHanging) {

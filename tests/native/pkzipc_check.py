@@ -88,6 +88,29 @@ def refusals(folder):
         check(not os.path.exists(archive), f"{what}: archive left behind")
 
 
+def same_file_refusals(folder):
+    """An archive that is the input itself, by its own path, through a link
+    or under a second name, is refused and the input stays as it was."""
+    content = b"!get a.avi\r\n" * 1000
+    path = os.path.join(folder, "self.txt")
+    with open(path, "wb") as f:
+        f.write(content)
+    names = [path, os.path.join(folder, ".", "self.txt")]
+    for maker, name in ((os.symlink, "link.zip"), (os.link, "hard.zip")):
+        try:
+            maker(path, os.path.join(folder, name))
+            names.append(os.path.join(folder, name))
+        except OSError as error:
+            print(f"no {name}: {error}")
+    for archive in names:
+        result = run("-add", archive, path)
+        check(result.returncode == 1, f"archive {archive} is the input: status {result.returncode}")
+        lines = reasons(result.stderr)
+        check(len(lines) == 1 and lines[0].startswith("pkzipc: "), f"archive {archive}: {result.stderr!r}")
+        with open(path, "rb") as f:
+            check(f.read() == content, f"archive {archive}: the input changed")
+
+
 def main():
     global WINDOWS_PATHS
     if sys.argv[1] == "--wine":
@@ -98,6 +121,7 @@ def main():
     with tempfile.TemporaryDirectory(prefix="qvs-pkzipc-") as folder:
         good_archives(folder)
         refusals(folder)
+        same_file_refusals(folder)
     print("pkzipc: %d failures" % len(failures))
     return 1 if failures else 0
 

@@ -1,6 +1,8 @@
 // Trigger dispatch: which words are triggers, which lists a file request
 // tries, access modes, ignored nicks, the not-serving and not-found answers
 // and the query window.
+#include <map>
+
 #include "requests_fixture.h"
 
 namespace qvs {
@@ -46,6 +48,37 @@ TEST_F(DispatchTest, TheOwnNickFileTriggerTriesEveryListAndEachListWithoutTheFil
     host.Executed.clear();
     EXPECT_EQ(Say("bob", "!Server nothing.bin"), 1);
     EXPECT_EQ(Notices(), std::vector<std::string>(3, NotFound("nothing.bin")));
+}
+
+// Counts how often each list file is mapped.
+class CountingFiles : public PosixFiles {
+public:
+    bool MapFile(const std::string& path, MappedFile& view) override {
+        ++Maps[path];
+        return PosixFiles::MapFile(path, view);
+    }
+    std::map<std::string, int> Maps;
+};
+
+// With the own-nick trigger and a virtual list every list tries all the
+// others: still each list file is scanned once for the line.
+TEST_F(DispatchTest, AMissingFileCostsOneScanOfEachListPerLine) {
+    ThreeLists();
+    config->VirtualList = 1;
+    CountingFiles files;
+    state.Ports.Files = &files;
+    const struct {
+        const char* Line;
+        std::size_t NotFoundNotices;
+    } cases[] = {{"!server nothing.bin", 3}, {"!movies nothing.bin", 1}};
+    for (const auto& c : cases) {
+        files.Maps.clear();
+        host.Executed.clear();
+        EXPECT_EQ(Say("bob", c.Line), 1);
+        EXPECT_EQ(Notices(), std::vector<std::string>(c.NotFoundNotices, NotFound("nothing.bin"))) << c.Line;
+        EXPECT_EQ(files.Maps.size(), 3u) << c.Line;
+        for (const auto& mapped : files.Maps) EXPECT_EQ(mapped.second, 1) << c.Line << " " << mapped.first;
+    }
 }
 
 TEST_F(DispatchTest, TheOwnNickFileTriggerCanBeSwitchedOff) {

@@ -75,14 +75,40 @@ TEST_F(ListedFileTest, WithoutSizesTheNameMustEndTheLineOrTheFile) {
     EXPECT_EQ(Find("a.txt"), "");
 }
 
-TEST_F(ListedFileTest, AnOccurrenceCountsAnywhereAndLettersMatchInAnyCase) {
+TEST_F(ListedFileTest, OnlyAWholeFileLineCountsAndLettersMatchInAnyCase) {
     list->IncludeFolderName = 1;
-    WriteListFile(list, Header("C:\\x\\") + "junk before !GET My File.TXT\r\n");
+    WriteListFile(list, Header("C:\\x\\") + "junk before !get a.txt\r\n!GET My File.TXT\r\n");
     EXPECT_EQ(Find("my file.txt"), "C:\\x\\my file.txt");
+    EXPECT_EQ(Find("a.txt"), "");
     // Only ASCII letters fold: other bytes must match exactly.
     WriteListFile(list, Header("C:\\x\\") + "!get \xC4rger.txt\r\n");
     EXPECT_EQ(Find("\xE4rger.txt"), "");
     EXPECT_EQ(Find("\xC4RGER.txt"), "C:\\x\\\xC4RGER.txt");
+}
+
+// A served file named like a list line must not open the way to a file the
+// extension filter left out of the list.
+TEST_F(ListedFileTest, AFileNamedLikeAListLineDoesNotStandInForAnotherFile) {
+    const struct {
+        uint32_t Sizes;
+        const char* Body;
+        const char* Name;
+        const char* Expected;
+    } cases[] = {
+        {1, "!get x !get secret.dat     - z     -  1 KB\r\n", "secret.dat", ""},
+        {1, "!get secret.dat     - z.avi     -  1 KB\r\n", "secret.dat", ""},
+        {0, "!get x !get secret.dat\r\n", "secret.dat", ""},
+        {1, "!get x !get secret.dat     - z     -  1 KB\r\n", "x !get secret.dat     - z",
+         "C:\\x\\x !get secret.dat     - z"},
+        {1, "!get x\r\n!get secret.dat     -  1 KB\r\n", "secret.dat", "C:\\x\\secret.dat"},
+        {0, "!get x\n!get secret.dat", "secret.dat", "C:\\x\\secret.dat"},
+    };
+    list->IncludeFolderName = 1;
+    for (const auto& c : cases) {
+        list->IncludeFileSize = c.Sizes;
+        WriteListFile(list, Header("C:\\x\\") + c.Body);
+        EXPECT_EQ(Find(c.Name), c.Expected) << c.Body;
+    }
 }
 
 TEST_F(ListedFileTest, WithoutAFolderHeaderTheListsFoldersAreSearched) {

@@ -56,6 +56,7 @@ public:
     }
     bool MapFile(const std::string&, qvs::MappedFile&) override { return false; }
     void UnmapFile(qvs::MappedFile&) override {}
+    bool IsLink(const std::string&) override { return true; }
     bool SearchTreeForFile(const std::string&, const std::string&, std::string&) override { return false; }
     bool ListFolder(const std::string&, std::vector<qvs::FolderItem>&) override { return false; }
 };

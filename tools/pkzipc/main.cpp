@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "same_file.h"
 #include "zip_archive.h"
 
 namespace {
@@ -24,6 +25,11 @@ bool IsAddSwitch(const char* text) {
 int main(int argc, char** argv) {
     if (argc != 4 || !IsAddSwitch(argv[1]) || !*argv[2] || !*argv[3]) {
         std::fprintf(stderr, "pkzipc: usage: pkzipc -add \"archive.zip\" \"file\"\n");
+        return kFailure;
+    }
+    // Creating the archive would empty the file before it is read.
+    if (pkzipc::IsSameFile(argv[2], argv[3])) {
+        std::fprintf(stderr, "pkzipc: the archive %s is the file to be added\n", argv[2]);
         return kFailure;
     }
     std::string reason;

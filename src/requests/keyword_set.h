@@ -1,0 +1,57 @@
+// The other keywords of a search, all looked for in one pass over a line:
+// one automaton over the folded keywords, so a query of many keywords costs
+// a line no more than a query of one.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qvs {
+
+class KeywordSet {
+public:
+    // Empty keywords ask nothing of a line.
+    explicit KeywordSet(const std::vector<std::string>& keywords);
+    // true when every keyword occurs in text[0, length), ASCII letters
+    // without regard to case. Not for use from two threads at once.
+    bool AllIn(const char* text, std::size_t length) const;
+
+private:
+    static constexpr uint32_t kNone = UINT32_MAX;
+
+    void ChooseClasses(const std::vector<std::string>& keywords);
+    void AddKeyword(const std::string& keyword);
+    uint32_t NewNode();
+    void LinkFailures();
+    void InheritMask(uint32_t node, uint32_t fail);
+    bool Mark(uint32_t node) const;
+    // One byte, or a run of bytes, through the automaton; true once every
+    // keyword has been seen.
+    bool Step(unsigned char byte, uint32_t& node) const;
+    bool Walk(const unsigned char* from, const unsigned char* to, uint32_t& node) const;
+
+    // A row per node, as wide as the next power of two of the columns used:
+    // the step from byte to byte is then a shift, not a multiplication.
+    std::size_t Edge(uint32_t node, uint32_t column) const {
+        return (static_cast<std::size_t>(node) << rowShift_) | column;
+    }
+
+    std::vector<uint8_t> classOf_;  // byte -> column; 0 for bytes in no keyword
+    uint32_t classes_ = 1;
+    uint32_t rowShift_ = 0;
+    std::vector<uint32_t> next_;  // Edge(node, column) -> node
+    std::vector<uint32_t> keyword_;  // node -> the keyword ending there, or kNone
+    // Per node, one bit for each keyword that ends there or at a node of its
+    // failure chain: reaching the node means all of them occur. words_ words
+    // a node; marks_ says whether any bit is set.
+    std::size_t words_ = 0;
+    std::vector<uint64_t> masks_;
+    std::vector<uint8_t> marks_;
+    std::size_t count_ = 0;  // distinct keywords
+    std::size_t longest_ = 0;
+    std::vector<uint64_t> all_;           // the bits of every keyword
+    mutable std::vector<uint64_t> seen_;  // the keywords found in the line so far
+};
+
+}  // namespace qvs
