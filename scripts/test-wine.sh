@@ -74,14 +74,19 @@ relays=(direct old new)
 for scenario in "$scratch"/scenarios/*.scn; do
   # shellcheck disable=SC2053
   [ -z "$only" ] || [[ $(basename "$scenario" .scn) == $only ]] || continue
-  for relay in "${relays[@]}"; do
+  # A scenario may ask for a longer time limit ("# time limit: 900") and to
+  # be played directly only ("# played directly only").
+  limit=$(sed -n 's/^# time limit: \([0-9]*\)$/\1/p' "$scenario" | head -n 1)
+  modes=("${relays[@]}")
+  grep -qx '# played directly only' "$scenario" && modes=(direct)
+  for relay in "${modes[@]}"; do
     name=$(basename "$scenario" .scn)
     [ "$relay" = direct ] || name="$name, relay $relay"
     folder="$scratch/$(basename "$scenario" .scn)-$relay"
     mkdir -p "$folder" && cp "$build/qvs.dll" "$build/qvsrelay.dll" "$folder/"
     relay_args=()
     [ "$relay" = direct ] || relay_args=("$(windows_path "$folder/qvsrelay.dll")" "$relay")
-    timeout 120 "$loader" "$build/hostsim.exe" "$(windows_path "$folder/qvs.dll")" \
+    timeout "${limit:-120}" "$loader" "$build/hostsim.exe" "$(windows_path "$folder/qvs.dll")" \
       "$(windows_path "$scenario")" "${relay_args[@]}" >"$folder.log" 2>&1
     report "$name" $? "$folder.log"
   done

@@ -10,10 +10,13 @@
 namespace hostsim {
 namespace {
 
+// Grayed itself, or in a window that a modal dialog has disabled.
+bool Workable(HWND control) { return IsWindowEnabled(control) && IsWindowEnabled(GetAncestor(control, GA_ROOT)); }
+
 // A control the user can reach: shown and not grayed.
 std::string Unreachable(HWND control) {
     if (!IsWindowVisible(control)) return "it is not shown";
-    if (!IsWindowEnabled(control)) return "it is grayed";
+    if (!Workable(control)) return "it is grayed";
     return std::string();
 }
 
@@ -140,7 +143,7 @@ Outcome Runner::ExpectState(const Step& step) {
     std::string error;
     HWND control = StepControl(step, error);
     if (!control) return {false, error};
-    std::string seen = want == "enabled" || want == "grayed" ? (IsWindowEnabled(control) ? "enabled" : "grayed")
+    std::string seen = want == "enabled" || want == "grayed" ? (Workable(control) ? "enabled" : "grayed")
                                                              : (IsWindowVisible(control) ? "shown" : "hidden");
     return {seen == want, "it is " + seen};
 }

@@ -61,6 +61,7 @@ HWND TabbedDialog::AddUntabbedPage(DialogBase& page) {
     if (!made) return nullptr;
     LetKeyboardIn(made);
     FitPage(Tabs(), made);
+    pages_.push_back(made);
     ShowWindow(made, SW_HIDE);
     return made;
 }
@@ -69,6 +70,7 @@ HWND TabbedDialog::AddUntabbedPage(DialogBase& page) {
 // fitted again after them.
 void TabbedDialog::AddPages(const TabPage* pages, int count) {
     records_.clear();  // those of an earlier window of this dialog
+    pages_.clear();
     for (int i = 0; i < count; ++i) InsertRecordTab(i, pages[i].Tab, AddUntabbedPage(*pages[i].Page), nullptr);
     for (int i = 0; i < count; ++i) FitPage(Tabs(), pages[i].Page->Window());
     ShowSelected();
@@ -98,6 +100,14 @@ void TabbedDialog::ShowSelected() {
     ShowSelectedPage(Tabs());
     int selected = SelectedTab();
     OnPageChanged(selected, PageOf(Tabs(), selected));
+}
+
+bool TabbedDialog::OnMessage(UINT message, WPARAM, LPARAM second) {
+    bool child = GetWindowLongPtrA(Window(), GWL_STYLE) & WS_CHILD;
+    if (message != WM_SIZE || !child) return false;
+    MoveWindow(Tabs(), 0, 0, LOWORD(second), HIWORD(second), TRUE);
+    for (HWND page : pages_) FitPage(Tabs(), page);
+    return true;
 }
 
 bool TabbedDialog::OnNotify(const NMHDR& notice) {

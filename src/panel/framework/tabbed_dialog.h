@@ -51,6 +51,9 @@ protected:
     // After the selection changed and the page of the new tab is shown.
     virtual void OnPageChanged(int /*index*/, HWND /*page*/) {}
     bool OnNotify(const NMHDR& notice) override;
+    // A tabbed page (a child window) fills itself with its tab control when
+    // it is sized, and fits its pages again.
+    bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
 
 private:
     void AddPages(const TabPage* pages, int count);
@@ -58,6 +61,7 @@ private:
 
     int tabId_;
     std::vector<void*> records_;  // one per tab, in tab order
+    std::vector<HWND> pages_;     // every page, with a tab of its own or not
 };
 
 }  // namespace qvs
