@@ -11,7 +11,7 @@
 namespace qvs {
 namespace {
 
-constexpr char kNoDebugModule[] = "The debug module QVSDebug.dll is not installed beside the module.";
+constexpr char kNoDebugModule[] = "No debug module: QVSDebug.dll was not found, or it has no ShowDebugWindow.";
 constexpr char kNotAvailable[] = "n/a";
 
 const Binding<ChannelConfig> kStatisticsBindings[] = {
