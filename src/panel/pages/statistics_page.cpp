@@ -31,19 +31,21 @@ bool StatisticsPage::OnPageInit() {
     SetTicked(Window(), IDC_STATS_ENABLE_TOP_LIST, State().Settings.EnableTopList == 1);
     SetTicked(Window(), IDC_STATS_LOG_COMMANDS, State().Link.CommandLogging);
     SetTicked(Window(), IDC_STATS_AUTO_MEMORY, State().AutoMemoryCheck == 1);
-    EnableChannelButtons(false);
+    ShowChannel({}, false);
     CheckMemory(State());
     return false;
 }
 
-void StatisticsPage::OnFill(ChannelConfig& config) {
-    ShowCounters(FormatChannelStatistics(State(), &config));
-    EnableChannelButtons(true);
-}
+void StatisticsPage::OnFill(ChannelConfig& config) { ShowChannel(FormatChannelStatistics(State(), &config), true); }
 
-void StatisticsPage::OnClear() {
-    ShowCounters({});
-    EnableChannelButtons(false);
+void StatisticsPage::OnClear() { ShowChannel({}, false); }
+
+// The pending count belonged to the channel shown before: it is empty until
+// the next speed sample counts again.
+void StatisticsPage::ShowChannel(const ChannelStatisticsTexts& texts, bool shown) {
+    ShowCounters(texts);
+    for (int id : kChannelButtons) EnableWindow(Item(id), shown ? TRUE : FALSE);
+    SetControlText(Window(), IDC_STATS_PENDING, "");
 }
 
 void StatisticsPage::RefreshCounters(const ChannelConfig* config) {
@@ -55,10 +57,6 @@ void StatisticsPage::ShowCounters(const ChannelStatisticsTexts& texts) {
     SetControlText(Window(), IDC_STATS_SIZE, texts.Size);
     SetControlText(Window(), IDC_STATS_FASTEST, texts.Fastest);
     SetControlText(Window(), IDC_STATS_AVERAGE, texts.Average);
-}
-
-void StatisticsPage::EnableChannelButtons(bool enabled) {
-    for (int id : kChannelButtons) EnableWindow(Item(id), enabled ? TRUE : FALSE);
 }
 
 void StatisticsPage::ShowSendSpeed(uint32_t cps) { SetControlText(Window(), IDC_STATS_SEND_SPEED, FormatSpeed(cps)); }

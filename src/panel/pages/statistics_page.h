@@ -27,7 +27,7 @@ private:
     bool OnModuleSwitch(int id);
     bool OnButton(int id);
     void ShowCounters(const ChannelStatisticsTexts& texts);
-    void EnableChannelButtons(bool enabled);
+    void ShowChannel(const ChannelStatisticsTexts& texts, bool shown);
     void ShowDebugWindow();
     HWND Panel() const;
 
