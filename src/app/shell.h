@@ -58,7 +58,7 @@ struct Shell {
     Win32Files Files;
     OleStorage Storage;
     PanelNotifications Notifications{Panel, PanelUi};
-    PanelWindow PanelDialog{{Instance, HostWindow, State, PanelUi, Panel, UnloadPrepared}};
+    PanelWindow PanelDialog{{Instance, HostWindow, State, PanelUi, Panel, UnloadPrepared, Debug}};
     GlobalEventMemory EventMemory;
     PrivateProfile Profile;
     // List generation threads and their lock; the lock is kept from the

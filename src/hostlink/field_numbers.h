@@ -12,7 +12,8 @@ constexpr uint32_t kLargestFieldNumber = 0xFFFFFFFFu;
 // Digits only, blanks around them allowed; anything else reads as 0.
 uint32_t ReadFieldNumber(const char* text);
 
-// The size units of the panel: "byte", "KB", "MB", "GB", by index.
+// The size units of the panel: "byte", "KB", "MB", "GB", by index (the
+// names are those of model/size_units).
 constexpr int kSizeUnitCount = 4;
 extern const char* const kSizeUnitNames[kSizeUnitCount];
 // number × the unit's factor, held at the largest 32-bit value.

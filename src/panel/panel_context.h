@@ -8,6 +8,7 @@
 
 #include "model/module_state.h"
 #include "panel/panel_state.h"
+#include "win32/debug_module.h"
 
 namespace qvs {
 
@@ -21,6 +22,8 @@ struct PanelContext {
     // Set once the unload request has stopped the advertisements and saved
     // the configuration on the UI thread.
     std::atomic<bool>& UnloadPrepared;
+    // The optional debug module, loaded or not before any panel.
+    const DebugModule& Debug;
 };
 
 }  // namespace qvs

@@ -3,6 +3,7 @@
 // channel or queue the panel does not show changes nothing.
 #pragma once
 #include "panel/pages/queues_page.h"
+#include "panel/pages/statistics_page.h"
 #include "panel/panel_state.h"
 #include "ports/panel_port.h"
 
@@ -10,15 +11,21 @@ namespace qvs {
 
 class PanelViews final : public NullPanel {
 public:
-    PanelViews(PanelState& ui, QueuesPage& queues) : ui_(ui), queues_(queues) {}
+    PanelViews(PanelState& ui, QueuesPage& queues, StatisticsPage& statistics)
+        : ui_(ui), queues_(queues), statistics_(statistics) {}
     void AddInstanceTab(ServedChannel* channel) override;
     void RemoveInstanceTab(ServedChannel* channel) override;
+    void RefreshChannelStatistics(ChannelConfig* config) override { statistics_.RefreshCounters(config); }
+    void ShowGlobalSendSpeed(uint32_t cps) override { statistics_.ShowSendSpeed(cps); }
+    void ShowPendingCommands(uint32_t count) override { statistics_.ShowPendingCommands(count); }
+    void ShowAllocatedMemory(const char* text) override { statistics_.ShowAllocatedMemory(text); }
 
 private:
     bool Shown(const ServedChannel* channel) const { return channel && channel->Config == ui_.CurrentChannel; }
 
     PanelState& ui_;
     QueuesPage& queues_;
+    StatisticsPage& statistics_;
 };
 
 }  // namespace qvs

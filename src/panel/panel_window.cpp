@@ -40,7 +40,7 @@ PanelWindow::PanelWindow(const PanelContext& context)
       fileLists_(context.State),
       advertisement_(context.State),
       options_(context.State),
-      statistics_(context.State),
+      statistics_(context.State, context.Debug),
       users_(context.State),
       queues_(context.State),
       fileListManager_(IDD_FILE_LIST_MANAGER),

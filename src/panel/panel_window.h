@@ -68,7 +68,7 @@ private:
     GlobalPage global_;
     UsersPage users_;
     QueuesPage queues_;
-    PanelViews views_{context_.Ui, queues_};
+    PanelViews views_{context_.Ui, queues_, statistics_};
     PromptDialog prompt_;
     ManagerWindow fileListManager_;
     ManagerWindow adsManager_;

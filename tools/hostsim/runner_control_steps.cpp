@@ -116,7 +116,7 @@ Outcome Runner::ExpectText(const Step& step) {
     if (!control) return {false, error};
     std::string seen = WindowText(control);
     std::string want = step.Words.size() > 3 ? step.Rest(3) : std::string();
-    return {seen == want, "the text is \"" + seen.substr(0, 200) + "\" (" + std::to_string(seen.size()) + " characters)"};
+    return {Matches(seen, want), "the text is \"" + seen.substr(0, 200) + "\" (" + std::to_string(seen.size()) + " characters)"};
 }
 
 Outcome Runner::ExpectTextLength(const Step& step) {
