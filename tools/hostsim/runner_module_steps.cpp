@@ -61,6 +61,7 @@ Outcome Runner::ExpectFirstConnection(const Step& step) {
     if (field == "id") seen = std::to_string(connection->ConnectionId);
     else if (field == "network") seen = connection->NetworkName.c_str();
     else if (field == "network-length") seen = std::to_string(std::string(connection->NetworkName.c_str()).size());
+    else if (field == "paced-by") seen = connection->Network ? connection->Network->NetworkName.c_str() : "none";
     else return Verdict(false, "no such field: " + field);
     return Verdict(seen == want, field + " is \"" + seen + "\"");
 }
