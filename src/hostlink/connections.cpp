@@ -4,18 +4,12 @@
 
 #include "hostlink/host_link.h"
 #include "model/memory.h"
+#include "model/network_settings.h"
 #include "ports/timer_port.h"
 #include "ports/window_port.h"
 
 namespace qvs {
 namespace {
-
-NetworkSettings* FindNetworkSettings(ModuleState& state, const Text& networkName) {
-    if (networkName.IsNone()) return nullptr;
-    for (NetworkSettings* settings = state.Networks.Head; settings; settings = settings->Next)
-        if (settings->NetworkName.Equals(networkName.c_str())) return settings;
-    return nullptr;
-}
 
 void EvaluateNetworkName(ModuleState& state, Connection* connection) {
     std::string name;
@@ -39,7 +33,7 @@ Connection* OpenConnection(ModuleState& state, uint32_t connectionId) {
     connection->ConnectionId = connectionId;
     state.Connections.PushFront(connection);
     EvaluateNetworkName(state, connection);
-    connection->Network = FindNetworkSettings(state, connection->NetworkName);
+    connection->Network = FindNetworkSettings(state, connection->NetworkName.c_str());
     connection->FloodWindow = state.Ports.Windows->CreateFloodWindow(connection);
     return connection;
 }

@@ -41,6 +41,7 @@ PanelWindow::PanelWindow(const PanelContext& context)
       advertisement_(context.State),
       options_(context.State),
       statistics_(context.State, context.Debug),
+      global_(context.State),
       users_(context.State),
       queues_(context.State),
       fileListManager_(IDD_FILE_LIST_MANAGER),

@@ -40,6 +40,18 @@ bool QueueIsHeld(const ModuleState& state, uint32_t holdFlag) {
     return false;
 }
 
+uint32_t* HoldFlagOf(ModuleState& state, ChannelConfig* config, QueueKind kind) {
+    if (kind == QueueKind::List) return &state.HoldListQueue;
+    if (!config) return nullptr;
+    if (kind == QueueKind::SmallFile) return &config->HoldSmallFile;
+    return kind == QueueKind::OpVoice ? &config->HoldOpVoice : &config->HoldRegular;
+}
+
+bool EffectiveHold(ModuleState& state, ChannelConfig* config, QueueKind kind) {
+    const uint32_t* flag = HoldFlagOf(state, config, kind);
+    return flag ? QueueIsHeld(state, *flag) : state.Hold == HoldMode::HoldAll;
+}
+
 // A refused answer keeps the entry as it is; a name that cannot be placed in
 // an identifier cannot be sent to either.
 bool NickIsGone(ModuleState& state, uint32_t connectionId, const char* nick) {

@@ -13,6 +13,13 @@ uint32_t ReleaseHeldEntries(ModuleState& state, QueueKind kind, Queue& queue, co
 // the queue's own switch, read only with "Use per queue settings".
 bool QueueIsHeld(const ModuleState& state, uint32_t holdFlag);
 
+// The queue's own hold switch: module-wide for List, the channel's for the
+// other three; null for those without a channel.
+uint32_t* HoldFlagOf(ModuleState& state, ChannelConfig* config, QueueKind kind);
+// Whether the queue starts no sends as the switches stand. Without a
+// channel, its three queues are held only when all queues are.
+bool EffectiveHold(ModuleState& state, ChannelConfig* config, QueueKind kind);
+
 // The nick shares no channel with us any more: "$GetComChan" answers 0 or
 // a non-number. A refused evaluation lets the send go ahead.
 bool NickIsGone(ModuleState& state, uint32_t connectionId, const char* nick);

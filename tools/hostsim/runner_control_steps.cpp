@@ -110,6 +110,17 @@ Outcome Runner::Type(const Step& step) {
     return {WaitIdle(Panel()), std::string()};
 }
 
+// The field loses the keyboard focus, as when the user tabs away from it.
+Outcome Runner::Leave(const Step& step) {
+    std::string error;
+    HWND field = StepControl(step, error);
+    if (!field) return {false, error};
+    std::string why = Unreachable(field);
+    if (!why.empty()) return {false, step.Words[2] + ": " + why};
+    PostCommand(field, EN_KILLFOCUS);
+    return {WaitIdle(Panel()), std::string()};
+}
+
 Outcome Runner::ExpectText(const Step& step) {
     std::string error;
     HWND control = StepControl(step, error);

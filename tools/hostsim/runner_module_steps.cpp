@@ -69,6 +69,7 @@ Outcome Runner::ExpectFirstConnection(const Step& step) {
     else if (field == "network") seen = connection->NetworkName.c_str();
     else if (field == "network-length") seen = std::to_string(std::string(connection->NetworkName.c_str()).size());
     else if (field == "count") seen = std::to_string(CountFrom(connection));
+    else if (field == "paced-by") seen = connection->Network ? connection->Network->NetworkName.c_str() : "none";
     else return Verdict(false, "no such field: " + field);
     return Verdict(seen == want, field + " is \"" + seen + "\"");
 }

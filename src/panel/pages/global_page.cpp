@@ -4,7 +4,8 @@
 
 namespace qvs {
 
-GlobalPage::GlobalPage() : TabbedDialog(IDD_PAGE_GLOBAL, IDC_GLOBAL_TAB) {}
+GlobalPage::GlobalPage(ModuleState& state)
+    : TabbedDialog(IDD_PAGE_GLOBAL, IDC_GLOBAL_TAB), general_(state), floodControl_(state) {}
 
 bool GlobalPage::OnInit() {
     const TabPage pages[] = {{"General", &general_}, {"Flood Control", &floodControl_}};

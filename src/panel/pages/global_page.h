@@ -9,7 +9,7 @@ namespace qvs {
 
 class GlobalPage final : public TabbedDialog {
 public:
-    GlobalPage();
+    explicit GlobalPage(ModuleState& state);
 
 private:
     bool OnInit() override;

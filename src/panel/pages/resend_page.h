@@ -1,4 +1,5 @@
-// The "Resend" page of the Options tabs.
+// The "Resend" page of the Options tabs: the resend rule of the regular,
+// op/voice and small-file queues, one group each.
 #pragma once
 #include "panel/framework/channel_page.h"
 
@@ -7,6 +8,20 @@ namespace qvs {
 class ResendPage final : public ChannelPage {
 public:
     explicit ResendPage(ModuleState& state);
+
+private:
+    struct Group {
+        ResendRule ChannelConfig::*Rule;
+        ControlBindings<ResendRule> Bindings;
+    };
+    static constexpr int kGroupCount = 3;
+
+    bool OnPageInit() override;
+    void OnFill(ChannelConfig& config) override;
+    void OnClear() override;
+    bool OnPageCommand(int id, int code) override;
+
+    Group groups_[kGroupCount];
 };
 
 }  // namespace qvs
