@@ -96,4 +96,17 @@ ChannelConfig* FindChannelConfig(ModuleState& state, const char* name) {
     return nullptr;
 }
 
+bool ChannelConfigExists(const ModuleState& state, const ChannelConfig* config) {
+    for (const ChannelConfig* known = state.ChannelConfigs.Head; known; known = known->Next)
+        if (known == config) return true;
+    return false;
+}
+
+bool ServedChannelExists(const ModuleState& state, const ServedChannel* channel) {
+    for (const Connection* connection = state.Connections.Head; connection; connection = connection->Next)
+        for (const ServedChannel* known = connection->ServedChannels.Head; known; known = known->Next)
+            if (known == channel) return true;
+    return false;
+}
+
 }  // namespace qvs

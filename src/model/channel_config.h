@@ -24,6 +24,11 @@ AdGroupSelection* SelectAdGroup(ChannelConfig& config, AdGroup& group);
 // First ChannelConfig whose channel name equals name, or null.
 ChannelConfig* FindChannelConfig(ModuleState& state, const char* name);
 
+// Whether the record is still alive: a window may hold on to a channel
+// that has since been deleted or parted.
+bool ChannelConfigExists(const ModuleState& state, const ChannelConfig* config);
+bool ServedChannelExists(const ModuleState& state, const ServedChannel* channel);
+
 NameNode* AppendName(List<NameNode>& names, const char* text);
 void ReleaseNames(List<NameNode>& names);
 
