@@ -58,6 +58,19 @@ void PanelNotifications::QueueRowRemoved(QueueKind kind, QueueEntry* entry) {
     ToViews([=](PanelPort& views) { views.QueueRowRemoved(kind, entry); });
 }
 
+void PanelNotifications::RefillQueueRows(QueueKind kind, ChannelConfig* config, ServedChannel* channel) {
+    ToViews([=](PanelPort& views) { views.RefillQueueRows(kind, config, channel); });
+}
+
+void PanelNotifications::RefreshWaitColumns() {
+    ToViews([](PanelPort& views) { views.RefreshWaitColumns(); });
+}
+
+void PanelNotifications::ShowAllocatedMemory(const char* text) {
+    std::string copy = text ? text : "";
+    ToViews([copy](PanelPort& views) { views.ShowAllocatedMemory(copy.c_str()); });
+}
+
 void PanelNotifications::RefreshChannelStatistics(ChannelConfig* config) {
     ToViews([config](PanelPort& views) { views.RefreshChannelStatistics(config); });
 }

@@ -29,6 +29,9 @@ public:
     void QueueRowAdded(QueueKind kind, QueueEntry* entry) override;
     void QueueRowChanged(QueueKind kind, QueueEntry* entry) override;
     void QueueRowRemoved(QueueKind kind, QueueEntry* entry) override;
+    void RefillQueueRows(QueueKind kind, ChannelConfig* config, ServedChannel* channel) override;
+    void RefreshWaitColumns() override;
+    void ShowAllocatedMemory(const char* text) override;
     void RefreshChannelStatistics(ChannelConfig* config) override;
     void ShowGlobalSendSpeed(uint32_t cps) override;
     void ShowPendingCommands(uint32_t count) override;

@@ -13,6 +13,13 @@ public:
     PanelViews(PanelState& ui, QueuesPage& queues) : ui_(ui), queues_(queues) {}
     void AddInstanceTab(ServedChannel* channel) override;
     void RemoveInstanceTab(ServedChannel* channel) override;
+    // Each queue view looks for itself whether it shows the queue.
+    void RefreshQueueCounters(QueueKind kind, ChannelConfig* config, ServedChannel* channel) override;
+    void QueueRowAdded(QueueKind kind, QueueEntry* entry) override;
+    void QueueRowChanged(QueueKind kind, QueueEntry* entry) override;
+    void QueueRowRemoved(QueueKind kind, QueueEntry* entry) override;
+    void RefillQueueRows(QueueKind kind, ChannelConfig* config, ServedChannel* channel) override;
+    void RefreshWaitColumns() override;
 
 private:
     bool Shown(const ServedChannel* channel) const { return channel && channel->Config == ui_.CurrentChannel; }

@@ -41,7 +41,7 @@ PanelWindow::PanelWindow(const PanelContext& context)
       options_(context.State),
       statistics_(context.State),
       users_(context.State),
-      queues_(context.State) {}
+      queues_(context.State, context.Ui) {}
 
 HWND PanelWindow::Open() {
     HWND panel = CreateModeless(context_.Instance, context_.HostWindow.load());
@@ -115,6 +115,29 @@ bool PanelWindow::OnServerEvent(UINT message, WPARAM first, LPARAM second) {
 bool PanelWindow::OnHitTest(WPARAM first, LPARAM second) {
     LRESULT hit = DefWindowProcA(Window(), WM_NCHITTEST, first, second);
     return Answer(hit == HTCLIENT ? HTCAPTION : hit);
+}
+
+// The channel picked in the drop-down becomes the current one; its queues
+// are shown.
+bool PanelWindow::OnCommand(int id, int code) {
+    if (id != IDC_CHANNEL_COMBO || code != CBN_SELCHANGE) return false;
+    HWND combo = Item(IDC_CHANNEL_COMBO);
+    LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    LRESULT data = index < 0 ? 0 : SendMessageA(combo, CB_GETITEMDATA, index, 0);
+    ShowChannelQueues(data == CB_ERR ? nullptr : reinterpret_cast<ChannelConfig*>(data));
+    return true;
+}
+
+void PanelWindow::ShowChannelQueues(ChannelConfig* config) {
+    context_.Ui.CurrentChannel = config;
+    if (config) {
+        queues_.OpVoiceQueue().Fill(*config);
+        queues_.SQueue().Fill(*config);
+    } else {
+        queues_.OpVoiceQueue().Clear();
+        queues_.SQueue().Clear();
+    }
+    queues_.RebuildChannelTabs(config);
 }
 
 bool PanelWindow::OnMessage(UINT message, WPARAM first, LPARAM second) {

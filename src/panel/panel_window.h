@@ -36,6 +36,8 @@ public:
 private:
     bool OnInit() override;
     bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
+    bool OnCommand(int id, int code) override;
+    void ShowChannelQueues(ChannelConfig* config);
     void OnDestroy();
     void OnUnloadRequest();
     bool OnServerEvent(UINT message, WPARAM first, LPARAM second);

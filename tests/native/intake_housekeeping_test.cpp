@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "intake/periodic.h"
-#include "model/size_units.h"
 #include "persistence/configuration.h"
 #include "stats/memory_display.h"
 #include "stats/statistics.h"
@@ -117,30 +116,6 @@ TEST_F(HousekeepingTest, MemoryDisplayStopsCheckingAHeapItCannotWalk) {
     EXPECT_EQ(platform.Memory.Compactions, std::vector<int>{walks});
     EXPECT_EQ(platform.Memory.Walks, walks + 1);
     EXPECT_EQ(platform.Panel.AllocatedMemory, "2");
-}
-
-TEST(SizeUnits, ChoiceAndConversionMeetAtEveryUnit) {
-    struct Case {
-        uint32_t Bytes;
-        uint32_t Number;
-        SizeUnit Unit;
-    } cases[] = {
-        {0, 0, SizeUnit::Megabyte},           {1, 1, SizeUnit::Byte},
-        {1536, 1536, SizeUnit::Byte},         {20480, 20, SizeUnit::Kilobyte},
-        {1049600, 1025, SizeUnit::Kilobyte},  {1048576, 1, SizeUnit::Megabyte},
-        {1073741824, 1, SizeUnit::Gigabyte},  {3221225472u, 3, SizeUnit::Gigabyte},
-        {4294967295u, 4294967295u, SizeUnit::Byte}, {4293918720u, 4095, SizeUnit::Megabyte},
-    };
-    for (const Case& test : cases) {
-        SizeInUnit shown = ChooseSizeUnit(test.Bytes);
-        EXPECT_EQ(shown.Number, test.Number) << test.Bytes;
-        EXPECT_EQ(shown.Unit, test.Unit) << test.Bytes;
-        EXPECT_EQ(SizeInBytes(shown.Number, shown.Unit), test.Bytes);
-    }
-    EXPECT_EQ(SizeInBytes(4, SizeUnit::Gigabyte), 4294967295u);
-    EXPECT_EQ(SizeInBytes(4294967295u, SizeUnit::Kilobyte), 4294967295u);
-    EXPECT_EQ(SizeInBytes(7, static_cast<SizeUnit>(9)), 7u);
-    EXPECT_STREQ(kSizeUnitNames[static_cast<int>(SizeUnit::Megabyte)], "MB");
 }
 
 TEST_F(HousekeepingTest, StatisticsPageShowsAndResetsTheShownChannel) {
