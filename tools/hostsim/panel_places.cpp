@@ -85,11 +85,18 @@ HWND PageOfTabIndex(HWND tab, int index) {
 std::vector<TabStep> WalkTabPath(HWND panel, const std::string& path, std::string& missing) {
     std::vector<TabStep> steps;
     HWND holder = panel;
-    for (const std::string& name : Split(path, '/')) {
+    std::vector<std::string> parts = Split(path, '/');
+    for (std::size_t part = 0; part < parts.size(); ++part) {
         HWND tab = TabControlOf(holder);
+        std::string name = parts[part];
         int index = tab ? TabIndex(tab, name) : -1;
+        // A tab whose own name holds a slash ("Op/Voice Queue").
+        while (index < 0 && tab && part + 1 < parts.size()) {
+            name += "/" + parts[++part];
+            index = TabIndex(tab, name);
+        }
         if (index < 0) {
-            missing = "no tab \"" + name + "\"";
+            missing = "no tab \"" + parts[part] + "\"";
             return {};
         }
         steps.push_back({tab, index});

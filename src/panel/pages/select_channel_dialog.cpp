@@ -15,22 +15,18 @@ int SelectChannelDialog::Choose(HINSTANCE instance, HWND owner, const std::vecto
     return accepted ? chosen_ : -1;
 }
 
+// The items keep the order of the labels: CBS_SORT is not set.
 bool SelectChannelDialog::OnInit() {
     HWND list = Item(IDC_SELECT_CHANNEL_LIST);
-    for (const std::string& label : labels_) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
-    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    for (const std::string& label : labels_) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
+    SendMessageA(list, CB_SETCURSEL, 0, 0);
     return true;
 }
 
-// A double click on an item chooses it as "OK" does.
-bool SelectChannelDialog::OnCommand(int id, int code) {
-    bool chosen = id == IDOK || (id == IDC_SELECT_CHANNEL_LIST && code == LBN_DBLCLK);
-    if (chosen) {
-        chosen_ = static_cast<int>(SendMessageA(Item(IDC_SELECT_CHANNEL_LIST), LB_GETCURSEL, 0, 0));
-        End(IDOK);
-    }
-    if (id == IDCANCEL) End(IDCANCEL);
-    return chosen || id == IDCANCEL;
+bool SelectChannelDialog::OnCommand(int id, int) {
+    if (id == IDOK) chosen_ = static_cast<int>(SendMessageA(Item(IDC_SELECT_CHANNEL_LIST), CB_GETCURSEL, 0, 0));
+    if (id == IDOK || id == IDCANCEL) End(id);
+    return id == IDOK || id == IDCANCEL;
 }
 
 }  // namespace qvs
