@@ -6,6 +6,7 @@
 #include "panel/channel_combo.h"
 #include "panel/framework/ui_calls.h"
 #include "panel/list_gen_request.h"
+#include "panel/managers/manager_windows_resource.h"
 #include "panel/panel_window_resource.h"
 #include "panel/system_menu.h"
 
@@ -41,7 +42,10 @@ PanelWindow::PanelWindow(const PanelContext& context)
       options_(context.State),
       statistics_(context.State),
       users_(context.State),
-      queues_(context.State, context.Ui) {}
+      queues_(context.State, context.Ui),
+      fileListManager_(IDD_FILE_LIST_MANAGER),
+      adsManager_(IDD_ADS_MANAGER),
+      userManager_(IDD_USER_MANAGER) {}
 
 HWND PanelWindow::Open() {
     HWND panel = CreateModeless(context_.Instance, context_.HostWindow.load());
@@ -50,6 +54,7 @@ HWND PanelWindow::Open() {
     SendMessageA(panel, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     RememberInitialSize();
     AppendSystemMenuItems(panel);
+    CreateManagers();
     AddMainPages();
     FillChannelCombo(context_.State, panel);
     ReopenFloodWindows(context_.State);
@@ -115,29 +120,6 @@ bool PanelWindow::OnServerEvent(UINT message, WPARAM first, LPARAM second) {
 bool PanelWindow::OnHitTest(WPARAM first, LPARAM second) {
     LRESULT hit = DefWindowProcA(Window(), WM_NCHITTEST, first, second);
     return Answer(hit == HTCLIENT ? HTCAPTION : hit);
-}
-
-// The channel picked in the drop-down becomes the current one; its queues
-// are shown.
-bool PanelWindow::OnCommand(int id, int code) {
-    if (id != IDC_CHANNEL_COMBO || code != CBN_SELCHANGE) return false;
-    HWND combo = Item(IDC_CHANNEL_COMBO);
-    LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    LRESULT data = index < 0 ? 0 : SendMessageA(combo, CB_GETITEMDATA, index, 0);
-    ShowChannelQueues(data == CB_ERR ? nullptr : reinterpret_cast<ChannelConfig*>(data));
-    return true;
-}
-
-void PanelWindow::ShowChannelQueues(ChannelConfig* config) {
-    context_.Ui.CurrentChannel = config;
-    if (config) {
-        queues_.OpVoiceQueue().Fill(*config);
-        queues_.SQueue().Fill(*config);
-    } else {
-        queues_.OpVoiceQueue().Clear();
-        queues_.SQueue().Clear();
-    }
-    queues_.RebuildChannelTabs(config);
 }
 
 bool PanelWindow::OnMessage(UINT message, WPARAM first, LPARAM second) {

@@ -3,7 +3,9 @@
 // ServerEvents, the system menu, and the unload request of the module.
 #pragma once
 #include "panel/about_dialog.h"
+#include "panel/framework/prompt_dialog.h"
 #include "panel/framework/tabbed_dialog.h"
+#include "panel/managers/manager_window.h"
 #include "panel/pages/advertisement_page.h"
 #include "panel/pages/file_lists_page.h"
 #include "panel/pages/global_page.h"
@@ -32,12 +34,24 @@ public:
     // and brings back the Connections' flood windows. Null when it could not
     // be made.
     HWND Open();
+    // Fill every page from the current channel, or empty every page and
+    // leave no current channel.
+    void RefreshChannelPages();
+    void ClearChannelPages();
 
 private:
     bool OnInit() override;
-    bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
     bool OnCommand(int id, int code) override;
-    void ShowChannelQueues(ChannelConfig* config);
+    HWND Combo() const;
+    void OnChannelPicked();
+    void AddChannel();
+    void DeleteChannel();
+    void RenameChannel();
+    void OnServeClicked();
+    void SaveConfig();
+    void ShowManager(ManagerWindow& manager, ModelessWindow slot);
+    void CreateManagers();
+    bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
     void OnDestroy();
     void OnUnloadRequest();
     bool OnServerEvent(UINT message, WPARAM first, LPARAM second);
@@ -55,6 +69,10 @@ private:
     UsersPage users_;
     QueuesPage queues_;
     PanelViews views_{context_.Ui, queues_};
+    PromptDialog prompt_;
+    ManagerWindow fileListManager_;
+    ManagerWindow adsManager_;
+    ManagerWindow userManager_;
 };
 
 }  // namespace qvs

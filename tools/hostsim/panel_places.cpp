@@ -9,6 +9,8 @@ namespace {
 
 constexpr char kDialogClass[] = "#32770";
 constexpr char kWindowPrefix[] = "window:";
+// Between the tabs of a path: tab names hold "/" ("Op/Voice Queue").
+constexpr char kPathSeparator = '>';
 
 struct ThreadSearch {
     HWND Panel;
@@ -85,18 +87,11 @@ HWND PageOfTabIndex(HWND tab, int index) {
 std::vector<TabStep> WalkTabPath(HWND panel, const std::string& path, std::string& missing) {
     std::vector<TabStep> steps;
     HWND holder = panel;
-    std::vector<std::string> parts = Split(path, '/');
-    for (std::size_t part = 0; part < parts.size(); ++part) {
+    for (const std::string& name : Split(path, kPathSeparator)) {
         HWND tab = TabControlOf(holder);
-        std::string name = parts[part];
         int index = tab ? TabIndex(tab, name) : -1;
-        // A tab whose own name holds a slash ("Op/Voice Queue").
-        while (index < 0 && tab && part + 1 < parts.size()) {
-            name += "/" + parts[++part];
-            index = TabIndex(tab, name);
-        }
         if (index < 0) {
-            missing = "no tab \"" + parts[part] + "\"";
+            missing = "no tab \"" + name + "\"";
             return {};
         }
         steps.push_back({tab, index});
