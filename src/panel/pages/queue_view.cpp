@@ -12,9 +12,10 @@
 namespace qvs {
 namespace {
 
+// "Wait" is wider than 30 pixels, which cut its own title.
 const ListColumnSpec kColumns[] = {
     {"", 20, LVCFMT_LEFT},          {"Nick", 80, LVCFMT_LEFT},      {"Filename", 254, LVCFMT_LEFT},
-    {"File size", 70, LVCFMT_RIGHT}, {"Wait", 30, LVCFMT_RIGHT},    {"Path", 350, LVCFMT_LEFT},
+    {"File size", 70, LVCFMT_RIGHT}, {"Wait", 44, LVCFMT_RIGHT},    {"Path", 350, LVCFMT_LEFT},
 };
 const char* const kTabs[] = {"Queue", "Sends"};
 

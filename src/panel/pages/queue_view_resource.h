@@ -1,7 +1,7 @@
 // Resource ids of the queue view that each queue page holds (controls
 // 35000-35099), and its controls for the pages' templates: the "Queue" /
-// "Sends" tabs over the rows, then the three counts. The page's own settings
-// go below them, from 162 dialog units down.
+// "Sends" tabs and the three counts above the rows. The page's own settings
+// go below the rows.
 #pragma once
 
 #define IDC_QUEUE_TABS 35000
@@ -11,13 +11,14 @@
 #define IDC_QUEUE_ON_HOLD 35004
 
 #ifdef RC_INVOKED
-#define QUEUE_VIEW_CONTROLS \
-    CONTROL "", IDC_QUEUE_TABS, WC_TABCONTROLA, WS_TABSTOP | WS_CLIPSIBLINGS, 4, 4, 362, 138 \
-    CONTROL "", IDC_QUEUE_ROWS, WC_LISTVIEWA, LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP, 8, 20, 354, 118 \
-    LTEXT "In Queue:", -1, 8, 148, 34, 8 \
-    EDITTEXT IDC_QUEUE_IN_QUEUE, 44, 146, 40, 12, ES_READONLY | ES_RIGHT | ES_AUTOHSCROLL \
-    LTEXT "Sending:", -1, 100, 148, 30, 8 \
-    EDITTEXT IDC_QUEUE_SENDING, 132, 146, 40, 12, ES_READONLY | ES_RIGHT | ES_AUTOHSCROLL \
-    LTEXT "On Hold:", -1, 188, 148, 30, 8 \
-    EDITTEXT IDC_QUEUE_ON_HOLD, 220, 146, 40, 12, ES_READONLY | ES_RIGHT | ES_AUTOHSCROLL
+// The pages are 384 by 212 units; rows is the height of the rows' list.
+#define QUEUE_VIEW_CONTROLS(rows) \
+    CONTROL "", IDC_QUEUE_TABS, WC_TABCONTROLA, WS_TABSTOP | WS_CLIPSIBLINGS, 4, 4, 90, 14 \
+    LTEXT "In Queue:", -1, 162, 8, 34, 8 \
+    EDITTEXT IDC_QUEUE_IN_QUEUE, 198, 6, 30, 12, ES_READONLY | ES_RIGHT | ES_AUTOHSCROLL | NOT WS_TABSTOP \
+    LTEXT "Sending:", -1, 238, 8, 30, 8 \
+    EDITTEXT IDC_QUEUE_SENDING, 270, 6, 30, 12, ES_READONLY | ES_RIGHT | ES_AUTOHSCROLL | NOT WS_TABSTOP \
+    LTEXT "On Hold:", -1, 310, 8, 30, 8 \
+    EDITTEXT IDC_QUEUE_ON_HOLD, 342, 6, 30, 12, ES_READONLY | ES_RIGHT | ES_AUTOHSCROLL | NOT WS_TABSTOP \
+    CONTROL "", IDC_QUEUE_ROWS, WC_LISTVIEWA, LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP, 4, 21, 376, rows
 #endif
