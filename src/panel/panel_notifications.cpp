@@ -66,6 +66,11 @@ void PanelNotifications::RefreshWaitColumns() {
     ToViews([](PanelPort& views) { views.RefreshWaitColumns(); });
 }
 
+void PanelNotifications::ShowAllocatedMemory(const char* text) {
+    std::string copy = text ? text : "";
+    ToViews([copy](PanelPort& views) { views.ShowAllocatedMemory(copy.c_str()); });
+}
+
 void PanelNotifications::RefreshChannelStatistics(ChannelConfig* config) {
     ToViews([config](PanelPort& views) { views.RefreshChannelStatistics(config); });
 }

@@ -31,6 +31,7 @@ public:
     void QueueRowRemoved(QueueKind kind, QueueEntry* entry) override;
     void RefillQueueRows(QueueKind kind, ChannelConfig* config, ServedChannel* channel) override;
     void RefreshWaitColumns() override;
+    void ShowAllocatedMemory(const char* text) override;
     void RefreshChannelStatistics(ChannelConfig* config) override;
     void ShowGlobalSendSpeed(uint32_t cps) override;
     void ShowPendingCommands(uint32_t count) override;

@@ -19,6 +19,13 @@ public:
     void ShowGlobalSendSpeed(uint32_t cps) override { statistics_.ShowSendSpeed(cps); }
     void ShowPendingCommands(uint32_t count) override { statistics_.ShowPendingCommands(count); }
     void ShowAllocatedMemory(const char* text) override { statistics_.ShowAllocatedMemory(text); }
+    // Each queue view looks for itself whether it shows the queue.
+    void RefreshQueueCounters(QueueKind kind, ChannelConfig* config, ServedChannel* channel) override;
+    void QueueRowAdded(QueueKind kind, QueueEntry* entry) override;
+    void QueueRowChanged(QueueKind kind, QueueEntry* entry) override;
+    void QueueRowRemoved(QueueKind kind, QueueEntry* entry) override;
+    void RefillQueueRows(QueueKind kind, ChannelConfig* config, ServedChannel* channel) override;
+    void RefreshWaitColumns() override;
 
 private:
     bool Shown(const ServedChannel* channel) const { return channel && channel->Config == ui_.CurrentChannel; }

@@ -43,7 +43,7 @@ PanelWindow::PanelWindow(const PanelContext& context)
       statistics_(context.State, context.Debug),
       global_(context.State),
       users_(context.State),
-      queues_(context.State),
+      queues_(context.State, context.Ui),
       fileListManager_(IDD_FILE_LIST_MANAGER),
       adsManager_(IDD_ADS_MANAGER),
       userManager_(IDD_USER_MANAGER) {}

@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "intake/periodic.h"
-#include "model/size_units.h"
 #include "persistence/configuration.h"
 #include "stats/memory_display.h"
 #include "stats/statistics.h"
@@ -98,27 +97,9 @@ TEST_F(HousekeepingTest, MemoryDisplayStopsCheckingAHeapItCannotWalk) {
     EXPECT_EQ(platform.Panel.AllocatedMemory, "2");
 }
 
-TEST(SizeUnits, ChoiceAndConversionMeetAtEveryUnit) {
-    struct Case {
-        uint32_t Bytes, Number;
-        SizeUnit Unit;
-    } cases[] = {{0, 0, SizeUnit::Megabyte},          {1536, 1536, SizeUnit::Byte},
-                 {20480, 20, SizeUnit::Kilobyte},     {1049600, 1025, SizeUnit::Kilobyte},
-                 {1048576, 1, SizeUnit::Megabyte},    {3221225472u, 3, SizeUnit::Gigabyte},
-                 {4294967295u, 4294967295u, SizeUnit::Byte}};
-    for (const Case& test : cases) {
-        SizeInUnit shown = ChooseSizeUnit(test.Bytes);
-        EXPECT_EQ(shown.Number, test.Number) << test.Bytes;
-        EXPECT_EQ(shown.Unit, test.Unit) << test.Bytes;
-        EXPECT_EQ(SizeInBytes(shown.Number, shown.Unit), test.Bytes);
-    }
-    EXPECT_EQ(SizeInBytes(4, SizeUnit::Gigabyte), 4294967295u);
-    EXPECT_EQ(SizeInBytes(7, static_cast<SizeUnit>(9)), 7u);
-}
-
-TEST_F(HousekeepingTest, ResetStatisticsAsksAndSurvivesADeletedChannel) {
-    for (int i = 0; i < 100; ++i) RecordCompletedSend(config, 1000, 1000);
-    RecordCompletedSend(config, 1000, 50000);
+TEST_F(HousekeepingTest, StatisticsPageShowsAndResetsTheShownChannel) {
+    for (int i = 0; i < 100; ++i) RecordCompletedSend(config, 1048576, 1000);
+    RecordCompletedSend(config, 1048576, 50000);
     host.Answer("$bytes(1485.149,k)", "1.45");
     EXPECT_EQ(FormatChannelStatistics(state, config).Fastest, "48.82 KB/s");
     EXPECT_EQ(FormatChannelStatistics(state, config).Average, "1.45 KB/s");

@@ -111,6 +111,8 @@ private:
     Outcome SelectRows(const Step& step);
     Outcome ExpectSelectedRows(const Step& step);
     Outcome RightClickRow(const Step& step);
+    Outcome MenuKey(const Step& step);
+    Outcome AwaitMenu(HWND view, LPARAM where);
     Outcome ExpectMenuItem(const Step& step);
     Outcome ChooseMenuItem(const Step& step);
     Outcome CloseMenu(const Step& step);

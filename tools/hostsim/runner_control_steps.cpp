@@ -105,6 +105,12 @@ Outcome Runner::Type(const Step& step) {
     if (!why.empty()) return {false, step.Words[2] + ": " + why};
     std::string text = step.Words.size() > 3 ? step.Rest(3) : std::string();
     DWORD_PTR ignored = 0;
+    // The field of a drop-down that takes text (the file name of the
+    // platform's file-open box) is set as a whole.
+    if (ClassOf(field).rfind("ComboBox", 0) == 0) {
+        SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, deadlineMs_, &ignored);
+        return {WaitIdle(Panel()), std::string()};
+    }
     SendMessageTimeoutA(field, EM_SETSEL, 0, -1, SMTO_NORMAL, deadlineMs_, &ignored);
     SendMessageTimeoutA(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, deadlineMs_, &ignored);
     return {WaitIdle(Panel()), std::string()};

@@ -168,7 +168,19 @@ Outcome Runner::RightClickRow(const Step& step) {
     SendMessageA(view, LVM_GETITEMRECT, row - 1, reinterpret_cast<LPARAM>(&place));
     POINT at{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
     ClientToScreen(view, &at);
-    PostMessageA(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(at.x, at.y));
+    return AwaitMenu(view, MAKELPARAM(at.x, at.y));
+}
+
+// The keyboard's menu key: the menu for the rows selected now.
+Outcome Runner::MenuKey(const Step& step) {
+    std::string error;
+    HWND view = StepListView(step, error);
+    if (!view) return {false, error};
+    return AwaitMenu(view, MAKELPARAM(-1, -1));
+}
+
+Outcome Runner::AwaitMenu(HWND view, LPARAM where) {
+    PostMessageA(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), where);
     HWND panel = Panel();
     bool open = PumpUntil([&] { return TrackedMenu(panel) != nullptr; }, deadlineMs_);
     return {open, open ? std::string() : "no popup menu opened"};

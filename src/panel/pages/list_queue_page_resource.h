@@ -2,3 +2,5 @@
 #pragma once
 
 #define IDD_PAGE_LIST_QUEUE 1700
+#define IDC_LIST_QUEUE_ENABLE 17000
+#define IDC_LIST_QUEUE_SLOTS 17001

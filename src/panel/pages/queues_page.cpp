@@ -24,8 +24,12 @@ std::string ChannelTabLabel(const ServedChannel& channel) {
 
 }  // namespace
 
-QueuesPage::QueuesPage(ModuleState& state)
-    : TabbedDialog(IDD_PAGE_QUEUES, IDC_QUEUES_TAB), sQueue_(state), opVoiceQueue_(state) {}
+QueuesPage::QueuesPage(ModuleState& state, PanelState& ui)
+    : TabbedDialog(IDD_PAGE_QUEUES, IDC_QUEUES_TAB),
+      listQueue_(state, ui),
+      sQueue_(state, ui),
+      opVoiceQueue_(state, ui),
+      regularQueue_(state, ui) {}
 
 bool QueuesPage::OnInit() {
     regularQueue_.ShowChannel(nullptr);

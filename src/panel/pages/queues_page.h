@@ -13,10 +13,16 @@ namespace qvs {
 
 class QueuesPage final : public TabbedDialog {
 public:
-    explicit QueuesPage(ModuleState& state);
+    QueuesPage(ModuleState& state, PanelState& ui);
     HWND RegularQueue() const { return regularQueue_.Window(); }
     OpVoiceQueuePage& OpVoiceQueue() { return opVoiceQueue_; }
     SQueuePage& SQueue() { return sQueue_; }
+    // The queue views of the four pages, for the core's notifications.
+    template <class Call>
+    void ForEachQueueView(Call call) {
+        for (QueueView* view : {&listQueue_.View(), &sQueue_.View(), &opVoiceQueue_.View(), &regularQueue_.View()})
+            call(*view);
+    }
     // One tab per served channel of config (none for null), the selection
     // kept where it still exists.
     void RebuildChannelTabs(const ChannelConfig* config);

@@ -3,7 +3,32 @@
 #include "panel/pages/squeue_page_resource.h"
 
 namespace qvs {
+namespace {
 
-SQueuePage::SQueuePage(ModuleState& state) : ChannelPage(IDD_PAGE_SQUEUE, state) {}
+constexpr int kMegabyteUnit = 2;  // a size of 0 shows as 0 "MB"
+
+const Binding<ChannelConfig> kBindings[] = {
+    {IDC_SQUEUE_ENABLE, ControlKind::Check, &ChannelConfig::EnableSQueue},
+    {IDC_SQUEUE_SLOTS, ControlKind::Number, &ChannelConfig::SQueueSlots},
+    {IDC_SQUEUE_SIZE, ControlKind::Number, &ChannelConfig::SQueueSize, nullptr, IDC_SQUEUE_UNIT, kSizeUnitCount,
+     kMegabyteUnit},
+};
+
+}  // namespace
+
+SQueuePage::SQueuePage(ModuleState& state, PanelState& ui)
+    : ChannelPage(IDD_PAGE_SQUEUE, state, kBindings), view_(state, ui, QueueKind::SmallFile) {}
+
+bool SQueuePage::OnPageInit() {
+    view_.Attach(Window());
+    return false;
+}
+
+void SQueuePage::OnFill(ChannelConfig& config) {
+    ShownQueue shown{QueueKind::SmallFile, &config, nullptr};
+    view_.Show(&shown);
+}
+
+void SQueuePage::OnClear() { view_.Show(nullptr); }
 
 }  // namespace qvs
