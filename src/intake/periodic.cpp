@@ -1,5 +1,6 @@
 #include "intake/periodic.h"
 
+#include "lists/list_removal.h"
 #include "lists/regeneration.h"
 #include "persistence/queue_file.h"
 #include "ports/panel_port.h"
@@ -38,6 +39,7 @@ void OnHousekeepingTick(ModuleState& state, void*, TimerId) {
     ExpireHeldEntries(state);
     SaveQueuesOnSchedule(state);
     RunListSchedule(state);
+    ReleaseRetiredLists(state);
 }
 
 void StartPeriodicTimers(ModuleState& state, PeriodicTimers& timers) {

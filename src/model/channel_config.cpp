@@ -90,6 +90,16 @@ AdGroupSelection* SelectAdGroup(ChannelConfig& config, AdGroup& group) {
     return selection;
 }
 
+void UnselectFileList(ChannelConfig& config, ListSelection* selection) {
+    config.FileListLinks.Unlink(selection);
+    ReleaseListSelection(selection);
+}
+
+void UnselectAdGroup(ChannelConfig& config, AdGroupSelection* selection) {
+    config.AdGroupLinks.Unlink(selection);
+    ReleaseAdSelection(selection);
+}
+
 ChannelConfig* FindChannelConfig(ModuleState& state, const char* name) {
     for (ChannelConfig* config = state.ChannelConfigs.Head; config; config = config->Next)
         if (config->ChannelName.Equals(name)) return config;

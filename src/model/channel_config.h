@@ -21,6 +21,10 @@ void DeleteChannelConfig(ModuleState& state, ChannelConfig* config);
 ListSelection* SelectFileList(ChannelConfig& config, FileList& list);
 AdGroupSelection* SelectAdGroup(ChannelConfig& config, AdGroup& group);
 
+// The selection leaves the channel and the record's back-link goes with it.
+void UnselectFileList(ChannelConfig& config, ListSelection* selection);
+void UnselectAdGroup(ChannelConfig& config, AdGroupSelection* selection);
+
 // First ChannelConfig whose channel name equals name, or null.
 ChannelConfig* FindChannelConfig(ModuleState& state, const char* name);
 

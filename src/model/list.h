@@ -52,6 +52,24 @@ struct List {
         --Count;
     }
 
+    // Moves item one place towards the head or the tail; false when it is
+    // there already.
+    bool MoveTowardHead(T* item) {
+        T* before = item->Prev;
+        if (!before) return false;
+        Unlink(item);
+        InsertBefore(before, item);
+        return true;
+    }
+
+    bool MoveTowardTail(T* item) {
+        T* after = item->Next;
+        if (!after) return false;
+        Unlink(item);
+        InsertAfter(after, item);
+        return true;
+    }
+
     // Takes every item off the list and hands it to release.
     template <typename Release>
     void ReleaseAll(Release release) {

@@ -44,6 +44,9 @@ struct ModuleState {
     List<Connection> Connections;          // newest first
     List<ChannelConfig> ChannelConfigs;    // newest first
     List<FileList> FileLists;
+    // Deleted lists a generation thread may still reach; released on the UI
+    // thread once no generation of theirs is pending.
+    List<FileList> RetiredLists;
     List<NetworkSettings> Networks;
     List<AdGroup> AdGroups;
     List<RandomTextFile> RandomFiles;
