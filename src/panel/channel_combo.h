@@ -6,7 +6,10 @@
 
 namespace qvs {
 
-// Fills the box and gives it the keyboard focus.
+// Fills the box (anew) and gives it the keyboard focus.
 void FillChannelCombo(ModuleState& state, HWND panel);
+void SelectChannelInCombo(HWND panel, const ChannelConfig* config);
+// The record of the chosen item, or null.
+ChannelConfig* ChannelInCombo(HWND panel);
 
 }  // namespace qvs

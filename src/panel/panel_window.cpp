@@ -41,7 +41,8 @@ PanelWindow::PanelWindow(const PanelContext& context)
       options_(context.State),
       statistics_(context.State),
       users_(context.State),
-      queues_(context.State) {}
+      queues_(context.State),
+      lists_(context.State, [this] { fileLists_.Refill(); }) {}
 
 HWND PanelWindow::Open() {
     HWND panel = CreateModeless(context_.Instance, context_.HostWindow.load());
@@ -52,6 +53,8 @@ HWND PanelWindow::Open() {
     AppendSystemMenuItems(panel);
     AddMainPages();
     FillChannelCombo(context_.State, panel);
+    // Made hidden now; its button shows it.
+    context_.Ui.Modeless[kFileListManager] = lists_.CreateModeless(context_.Instance, panel);
     ReopenFloodWindows(context_.State);
     return panel;
 }
@@ -115,6 +118,32 @@ bool PanelWindow::OnServerEvent(UINT message, WPARAM first, LPARAM second) {
 bool PanelWindow::OnHitTest(WPARAM first, LPARAM second) {
     LRESULT hit = DefWindowProcA(Window(), WM_NCHITTEST, first, second);
     return Answer(hit == HTCLIENT ? HTCAPTION : hit);
+}
+
+void PanelWindow::ShowChannel(ChannelConfig* config) {
+    context_.Ui.CurrentChannel = config;
+    if (config) fileLists_.Fill(*config);
+    else fileLists_.Clear();
+}
+
+// The new channel is chosen in the drop-down and shown on the pages.
+void PanelWindow::AddChannel() {
+    ChannelConfig* made = adding_.Add(context_.State, context_.Instance, Window());
+    if (!made) return;
+    FillChannelCombo(context_.State, Window());
+    SelectChannelInCombo(Window(), made);
+    ShowChannel(made);
+}
+
+bool PanelWindow::OnCommand(int id, int code) {
+    switch (id) {
+        case IDC_NEW_CHANNEL: AddChannel(); return true;
+        case IDC_LIST_MANAGER: lists_.Reveal(); return true;
+        case IDC_CHANNEL_COMBO:
+            if (code == CBN_SELCHANGE) ShowChannel(ChannelInCombo(Window()));
+            return true;
+        default: return false;
+    }
 }
 
 bool PanelWindow::OnMessage(UINT message, WPARAM first, LPARAM second) {

@@ -3,7 +3,9 @@
 // ServerEvents, the system menu, and the unload request of the module.
 #pragma once
 #include "panel/about_dialog.h"
+#include "panel/channel_adding.h"
 #include "panel/framework/tabbed_dialog.h"
+#include "panel/list_manager.h"
 #include "panel/pages/advertisement_page.h"
 #include "panel/pages/file_lists_page.h"
 #include "panel/pages/global_page.h"
@@ -35,7 +37,10 @@ public:
 
 private:
     bool OnInit() override;
+    bool OnCommand(int id, int code) override;
     bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
+    void AddChannel();
+    void ShowChannel(ChannelConfig* config);
     void OnDestroy();
     void OnUnloadRequest();
     bool OnServerEvent(UINT message, WPARAM first, LPARAM second);
@@ -52,7 +57,9 @@ private:
     GlobalPage global_;
     UsersPage users_;
     QueuesPage queues_;
-    PanelViews views_{context_.Ui, queues_};
+    FileListManager lists_;
+    ChannelAdding adding_;
+    PanelViews views_{context_.Ui, queues_, fileLists_, lists_};
 };
 
 }  // namespace qvs

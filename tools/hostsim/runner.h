@@ -110,6 +110,8 @@ private:
     Outcome ExpectNoBox(const Step& step);
     Outcome ExpectDialog(const Step& step);
     Outcome AnswerBox(const Step& step);
+    Outcome ChooseFolder(const Step& step);
+    Outcome DoubleClick(const Step& step);
     Outcome CountObjects(const Step& step);
     Outcome ExpectObjectsAsAt(const Step& step);
     Outcome Screenshot(const Step& step);
