@@ -17,7 +17,7 @@ constexpr int kPageCount = 5;
 // The page whose controls hold the id, or -1 for the wizard's own buttons.
 int PageOfControl(int id) {
     int page = (id - kFirstPageId) / kWizardPageIds;
-    return id >= kFirstPageId && page < kPageCount ? page : -1;
+    return id >= kFirstPageId && id < IDC_WIZ_BACK && page < kPageCount ? page : -1;
 }
 
 struct VisibleFor {

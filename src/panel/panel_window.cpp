@@ -133,6 +133,7 @@ void PanelWindow::AddChannel() {
     FillChannelCombo(context_.State, Window());
     SelectChannelInCombo(Window(), made);
     ShowChannel(made);
+    views_.RefreshListViews();
 }
 
 bool PanelWindow::OnCommand(int id, int code) {

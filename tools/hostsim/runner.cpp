@@ -90,6 +90,7 @@ const Runner::Verb Runner::kVerbs[] = {
     {"expect-items", 2, kRest, &Runner::ExpectItems, "expect-items <place> <drop-down> [<item> | <item> ...]"},
     {"expect-rows", 3, 3, &Runner::ExpectRows, "expect-rows <place> <list view> <count>"},
     {"expect-row", 4, kRest, &Runner::ExpectRow, "expect-row <place> <list view> <row from 1> <cell> | <cell> ..."},
+    {"await-row", 4, kRest, &Runner::AwaitRow, "await-row <place> <list view> <row from 1> <cell> | <cell> ..."},
     {"select-rows", 2, 3, &Runner::SelectRows, "select-rows <place> <list view> [<row>,<row>...]"},
     {"expect-selected-rows", 2, 3, &Runner::ExpectSelectedRows, "expect-selected-rows <place> <list view> [<row>,<row>...]"},
     {"right-click-row", 3, 3, &Runner::RightClickRow, "right-click-row <place> <list view> <row from 1>"},

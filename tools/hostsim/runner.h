@@ -100,6 +100,8 @@ private:
     Outcome ExpectItems(const Step& step);
     Outcome ExpectRows(const Step& step);
     Outcome ExpectRow(const Step& step);
+    Outcome AwaitRow(const Step& step);
+    Outcome MatchRow(const Step& step, DWORD waitMs);
     Outcome SelectRows(const Step& step);
     Outcome ExpectSelectedRows(const Step& step);
     Outcome RightClickRow(const Step& step);
