@@ -34,7 +34,7 @@ fi
 build=${QVS_WINE_BUILD:-build/$preset}
 if [ -z "${QVS_WINE_BUILD:-}" ]; then
   cmake --preset "$preset" >/dev/null || exit 1
-  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check relay_check module_standin pkzipc profile_crosscheck || exit 1
+  cmake --build --preset "$preset" -j "${QVS_JOBS:-2}" --target qvs qvsrelay hostsim storage_crosscheck config_crosscheck dialog_check framework_check relay_check module_standin pkzipc profile_crosscheck || exit 1
 fi
 
 # A server left from another display would keep our windows from appearing.
@@ -54,7 +54,7 @@ report() {  # name, status, log
 }
 
 only=${QVS_ONLY:-}
-[ -n "$only" ] && checks=() || checks=(storage_crosscheck config_crosscheck profile_crosscheck dialog_check)
+[ -n "$only" ] && checks=() || checks=(storage_crosscheck config_crosscheck profile_crosscheck dialog_check framework_check)
 for check in "${checks[@]}"; do
   mkdir -p "$scratch/$check"
   timeout 120 "$loader" "$build/$check.exe" "$(windows_path "$scratch/$check")" >"$scratch/$check.log" 2>&1

@@ -4,7 +4,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, bounded fuzz passes over
 # the compound-file reader and trigger dispatch, the shipped 32-bit module's
 # headers and exports, and the Windows build of the module exercised under
-# Wine.
+# Wine, and the pictures of the panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -22,3 +22,5 @@ bash scripts/fuzz.sh
 
 bash scripts/check-dll.sh
 bash scripts/test-wine.sh
+# A picture of every page and window of the panel, into build/<preset>/pictures/.
+bash scripts/pictures.sh

@@ -1,4 +1,5 @@
-// The modal About dialog of the panel's system menu.
+// The modal About dialog of the panel's system menu: the product's name
+// and what it is.
 #pragma once
 #include "panel/framework/dialog_base.h"
 
@@ -9,7 +10,6 @@ public:
     AboutDialog();
 
 private:
-    bool OnInit() override;
     bool OnCommand(int id, int code) override;
 };
 

@@ -3,3 +3,4 @@
 
 #define IDD_ABOUT 300
 #define IDC_ABOUT_NAME 3000
+#define IDC_ABOUT_LINE 3001

@@ -1,4 +1,4 @@
-// The panel's channel combo box: one item per ChannelConfig, in list order,
+// The panel's channel drop-down: one item per ChannelConfig, in list order,
 // with the record as item data.
 #pragma once
 #include "model/module_state.h"
@@ -6,10 +6,14 @@
 
 namespace qvs {
 
-// Fills the box (anew) and gives it the keyboard focus.
+// Fills the box and gives it the keyboard focus.
 void FillChannelCombo(ModuleState& state, HWND panel);
-void SelectChannelInCombo(HWND panel, const ChannelConfig* config);
-// The record of the chosen item, or null.
-ChannelConfig* ChannelInCombo(HWND panel);
+// The record of the selected item, or null.
+ChannelConfig* ComboChannel(HWND combo);
+// Whether an item reads name, compared without regard to case.
+bool ComboHasName(HWND combo, const char* name);
+// Puts an item for config at index (replacing the item there when replace)
+// and selects it.
+void PlaceComboItem(HWND combo, int index, ChannelConfig* config, bool replace);
 
 }  // namespace qvs

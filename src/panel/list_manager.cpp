@@ -56,23 +56,13 @@ std::string DeleteQuestion(const FileList& list) {
 }  // namespace
 
 FileListManager::FileListManager(ModuleState& state, std::function<void()> hidden)
-    : DialogBase(IDD_LIST_MANAGER), state_(state), hidden_(std::move(hidden)), options_(kOptions) {}
+    : ManagerWindow(IDD_LIST_MANAGER), state_(state), hidden_(std::move(hidden)), options_(kOptions) {}
 
 bool FileListManager::OnInit() {
     AttachFileListColumns(rows_, Item(IDC_LM_LISTS));
     SendMessageA(Item(IDC_LM_MINUTES), EM_SETLIMITTEXT, 10, 0);
     Refresh();
     return false;
-}
-
-void FileListManager::Reveal() {
-    ShowWindow(Window(), SW_SHOW);
-    SetForegroundWindow(Window());
-}
-
-void FileListManager::Hide() {
-    ShowWindow(Window(), SW_HIDE);
-    if (hidden_) hidden_();
 }
 
 void FileListManager::Refresh() {
@@ -132,15 +122,9 @@ bool FileListManager::OnNotify(const NMHDR& notice) {
     return true;
 }
 
-bool FileListManager::OnMessage(UINT message, WPARAM, LPARAM) {
-    if (message != WM_CLOSE) return false;
-    Hide();
-    return true;
-}
-
 bool FileListManager::OnCommand(int id, int code) {
-    if (id == IDCANCEL) {
-        Hide();
+    if (ManagerWindow::OnCommand(id, code)) {
+        if (hidden_) hidden_();
         return true;
     }
     if (code == BN_CLICKED && OnListCommand(id)) return true;

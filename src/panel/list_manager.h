@@ -1,6 +1,7 @@
 // The FileList Manager: every FileList in a list view, and the folders,
 // options, schedule and excluded file types of the current one (the
-// selected row). Made hidden with the panel; "Close" hides it again.
+// selected row). Made hidden with the panel; "Close" hides it again and
+// the channel's FileLists page shows what changed.
 #pragma once
 #include <functional>
 
@@ -10,16 +11,16 @@
 #include "panel/framework/list_view_table.h"
 #include "panel/list_header_dialog.h"
 #include "panel/list_properties_dialog.h"
+#include "panel/managers/manager_window.h"
 #include "panel/verify_list_dialog.h"
 #include "ports/panel_port.h"
 
 namespace qvs {
 
-class FileListManager final : public DialogBase {
+class FileListManager final : public ManagerWindow {
 public:
     // hidden runs each time the operator closes the window.
     FileListManager(ModuleState& state, std::function<void()> hidden);
-    void Reveal();
     // The rows show the lists' current values again (lists may have come
     // or gone meanwhile).
     void Refresh();
@@ -29,7 +30,6 @@ private:
     bool OnInit() override;
     bool OnCommand(int id, int code) override;
     bool OnNotify(const NMHDR& notice) override;
-    bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
     bool OnListCommand(int id);
     bool OnDetailCommand(int id, int code);
 
@@ -38,7 +38,6 @@ private:
     void ShowDetails();
     void ShowFolders(const NameNode* selected);
     void ShowExtensions();
-    void Hide();
 
     void AddList();
     void RemoveList();

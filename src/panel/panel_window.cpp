@@ -6,6 +6,7 @@
 #include "panel/channel_combo.h"
 #include "panel/framework/ui_calls.h"
 #include "panel/list_gen_request.h"
+#include "panel/managers/manager_windows_resource.h"
 #include "panel/panel_window_resource.h"
 #include "panel/system_menu.h"
 
@@ -42,7 +43,9 @@ PanelWindow::PanelWindow(const PanelContext& context)
       statistics_(context.State),
       users_(context.State),
       queues_(context.State),
-      lists_(context.State, [this] { fileLists_.Refill(); }) {}
+      fileListManager_(context.State, [this] { fileLists_.Refill(); }),
+      adsManager_(IDD_ADS_MANAGER),
+      userManager_(IDD_USER_MANAGER) {}
 
 HWND PanelWindow::Open() {
     HWND panel = CreateModeless(context_.Instance, context_.HostWindow.load());
@@ -51,10 +54,9 @@ HWND PanelWindow::Open() {
     SendMessageA(panel, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     RememberInitialSize();
     AppendSystemMenuItems(panel);
+    CreateManagers();
     AddMainPages();
     FillChannelCombo(context_.State, panel);
-    // Made hidden now; its button shows it.
-    context_.Ui.Modeless[kFileListManager] = lists_.CreateModeless(context_.Instance, panel);
     ReopenFloodWindows(context_.State);
     return panel;
 }
@@ -118,33 +120,6 @@ bool PanelWindow::OnServerEvent(UINT message, WPARAM first, LPARAM second) {
 bool PanelWindow::OnHitTest(WPARAM first, LPARAM second) {
     LRESULT hit = DefWindowProcA(Window(), WM_NCHITTEST, first, second);
     return Answer(hit == HTCLIENT ? HTCAPTION : hit);
-}
-
-void PanelWindow::ShowChannel(ChannelConfig* config) {
-    context_.Ui.CurrentChannel = config;
-    if (config) fileLists_.Fill(*config);
-    else fileLists_.Clear();
-}
-
-// The new channel is chosen in the drop-down and shown on the pages.
-void PanelWindow::AddChannel() {
-    ChannelConfig* made = adding_.Add(context_.State, context_.Instance, Window());
-    if (!made) return;
-    FillChannelCombo(context_.State, Window());
-    SelectChannelInCombo(Window(), made);
-    ShowChannel(made);
-    views_.RefreshListViews();
-}
-
-bool PanelWindow::OnCommand(int id, int code) {
-    switch (id) {
-        case IDC_NEW_CHANNEL: AddChannel(); return true;
-        case IDC_LIST_MANAGER: lists_.Reveal(); return true;
-        case IDC_CHANNEL_COMBO:
-            if (code == CBN_SELCHANGE) ShowChannel(ChannelInCombo(Window()));
-            return true;
-        default: return false;
-    }
 }
 
 bool PanelWindow::OnMessage(UINT message, WPARAM first, LPARAM second) {

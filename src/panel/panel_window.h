@@ -4,8 +4,10 @@
 #pragma once
 #include "panel/about_dialog.h"
 #include "panel/channel_adding.h"
+#include "panel/framework/prompt_dialog.h"
 #include "panel/framework/tabbed_dialog.h"
 #include "panel/list_manager.h"
+#include "panel/managers/manager_window.h"
 #include "panel/pages/advertisement_page.h"
 #include "panel/pages/file_lists_page.h"
 #include "panel/pages/global_page.h"
@@ -34,13 +36,24 @@ public:
     // and brings back the Connections' flood windows. Null when it could not
     // be made.
     HWND Open();
+    // Fill every page from the current channel, or empty every page and
+    // leave no current channel.
+    void RefreshChannelPages();
+    void ClearChannelPages();
 
 private:
     bool OnInit() override;
     bool OnCommand(int id, int code) override;
-    bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
+    HWND Combo() const;
+    void OnChannelPicked();
     void AddChannel();
-    void ShowChannel(ChannelConfig* config);
+    void DeleteChannel();
+    void RenameChannel();
+    void OnServeClicked();
+    void SaveConfig();
+    void ShowManager(ManagerWindow& manager, ModelessWindow slot);
+    void CreateManagers();
+    bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
     void OnDestroy();
     void OnUnloadRequest();
     bool OnServerEvent(UINT message, WPARAM first, LPARAM second);
@@ -57,9 +70,12 @@ private:
     GlobalPage global_;
     UsersPage users_;
     QueuesPage queues_;
-    FileListManager lists_;
+    FileListManager fileListManager_;
+    PanelViews views_{context_.Ui, queues_, fileLists_, fileListManager_};
+    PromptDialog prompt_;
     ChannelAdding adding_;
-    PanelViews views_{context_.Ui, queues_, fileLists_, lists_};
+    ManagerWindow adsManager_;
+    ManagerWindow userManager_;
 };
 
 }  // namespace qvs

@@ -9,6 +9,8 @@ namespace {
 
 constexpr char kDialogClass[] = "#32770";
 constexpr char kWindowPrefix[] = "window:";
+// Between the tabs of a path: tab names hold "/" ("Op/Voice Queue").
+constexpr char kPathSeparator = '>';
 
 struct ThreadSearch {
     HWND Panel;
@@ -85,7 +87,7 @@ HWND PageOfTabIndex(HWND tab, int index) {
 std::vector<TabStep> WalkTabPath(HWND panel, const std::string& path, std::string& missing) {
     std::vector<TabStep> steps;
     HWND holder = panel;
-    for (const std::string& name : Split(path, '/')) {
+    for (const std::string& name : Split(path, kPathSeparator)) {
         HWND tab = TabControlOf(holder);
         int index = tab ? TabIndex(tab, name) : -1;
         if (index < 0) {

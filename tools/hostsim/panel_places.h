@@ -1,8 +1,8 @@
 // Finding what a panel step names. A place is "main" (the panel), "dialog"
 // (the modal dialog or message box in front, on the panel's thread),
 // "window:<caption>" (another top-level window of the panel's thread, such
-// as a manager), or a tab path "Options/Sharing" (the page of that tab,
-// nested tabs separated by "/"). A control is "#<id>", or the text of a
+// as a manager), or a tab path "Options>Sharing" (the page of that tab,
+// nested tabs separated by ">"). A control is "#<id>", or the text of a
 // button, check box or label on the place; a label stands for the control
 // that follows it (the field beside "Max Slots").
 #pragma once

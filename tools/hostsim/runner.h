@@ -86,6 +86,7 @@ private:
     Outcome ExpectFileText(const Step& step);
     Outcome ExpectFileLike(const Step& step);
     Outcome ExpectStored(const Step& step);
+    Outcome ExpectStoredText(const Step& step);
     Outcome CopyIntoModuleFolder(const Step& step);
     Outcome SelectTab(const Step& step);
     Outcome Click(const Step& step);

@@ -117,4 +117,15 @@ Outcome Runner::ExpectStored(const Step& step) {
     return {value == want, step.Words[2] + " is " + std::to_string(value)};
 }
 
+// A stored text, without the terminator it is saved with.
+Outcome Runner::ExpectStoredText(const Step& step) {
+    std::string file;
+    if (!ReadWhole(ModuleFile(step.Words[1]), file)) return {false, "no file " + step.Words[1]};
+    std::string text, error;
+    if (!ReadStoredStream(std::vector<uint8_t>(file.begin(), file.end()), step.Words[2], text, error))
+        return {false, step.Words[2] + ": " + error};
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    return {text == step.Rest(3), step.Words[2] + " is \"" + text + "\""};
+}
+
 }  // namespace hostsim

@@ -65,7 +65,7 @@ std::string MenuText(HMENU menu, int position) {
     return text;
 }
 
-// Walks "Move/To Queues/List": the keys that reach each item (downs from
+// Walks "Move>To Queues>List": the keys that reach each item (downs from
 // the top, then right into a submenu), and the item's state.
 struct MenuRoute {
     std::vector<int> Downs;
@@ -77,7 +77,7 @@ MenuRoute RouteTo(HMENU menu, const std::string& path) {
     MenuRoute route;
     std::stringstream parts(path);
     std::string name;
-    while (std::getline(parts, name, '/')) {
+    while (std::getline(parts, name, '>')) {
         int count = GetMenuItemCount(menu), downs = 0, found = -1;
         for (int i = 0; i < count && found < 0; ++i) {
             if (GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR) continue;

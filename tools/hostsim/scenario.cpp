@@ -30,6 +30,43 @@ bool ExpandRepeat(const std::string& raw, std::size_t& at, std::string& out) {
     return true;
 }
 
+constexpr std::size_t kMaxRepetitions = 1000;
+
+// "repeat N" ... "end-repeat": the steps between, N times over.
+class Repetition {
+public:
+    bool Open() const { return open_; }
+    bool Take(const Step& step, std::vector<Step>& steps, std::string& error) {
+        const std::string& verb = step.Words[0];
+        if (verb == "repeat") return Start(step, error);
+        if (verb != "end-repeat") {
+            (open_ ? block_ : steps).push_back(step);
+            return true;
+        }
+        if (!open_) error = "line " + std::to_string(step.Line) + ": \"end-repeat\" without \"repeat\"";
+        for (std::size_t i = 0; open_ && i < times_; ++i) steps.insert(steps.end(), block_.begin(), block_.end());
+        bool was = open_;
+        open_ = false;
+        block_.clear();
+        return was;
+    }
+
+private:
+    bool Start(const Step& step, std::string& error) {
+        times_ = step.Words.size() == 2 ? std::strtoul(step.Words[1].c_str(), nullptr, 10) : 0;
+        if (open_ || times_ == 0 || times_ > kMaxRepetitions) {
+            error = "line " + std::to_string(step.Line) + ": usage: repeat <1 to 1000> ... end-repeat, not nested";
+            return false;
+        }
+        open_ = true;
+        return true;
+    }
+
+    bool open_ = false;
+    std::size_t times_ = 0;
+    std::vector<Step> block_;
+};
+
 void SplitWords(Step& step) {
     const std::string& text = step.Text;
     std::size_t at = 0;
@@ -97,6 +134,7 @@ bool ReadScenario(const std::string& path, std::vector<Step>& steps, std::string
         return false;
     }
     std::string line;
+    Repetition repeat;
     for (int number = 1; std::getline(file, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         Step step;
@@ -105,9 +143,10 @@ bool ReadScenario(const std::string& path, std::vector<Step>& steps, std::string
         SplitWords(step);
         if (step.Words.empty()) continue;
         step.Comment = step.Words[0][0] == '#';
-        steps.push_back(step);
+        if (!repeat.Take(step, steps, error)) return false;
     }
-    return true;
+    if (repeat.Open()) error = "\"repeat\" without \"end-repeat\"";
+    return !repeat.Open();
 }
 
 }  // namespace hostsim

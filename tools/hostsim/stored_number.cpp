@@ -36,22 +36,19 @@ std::vector<std::string> Split(const std::string& path) {
     }
 }
 
-bool ReadValue(CompoundFileStorage& storage, StorageObject* stream, uint64_t& value, std::string& error) {
-    uint32_t size = storage.GetStreamSize(stream);
-    if (size != 4 && size != 8) {
-        error = "the stream holds " + std::to_string(size) + " byte(s), not a 4- or 8-byte number";
+bool NumberOf(const std::string& bytes, uint64_t& value, std::string& error) {
+    if (bytes.size() != 4 && bytes.size() != 8) {
+        error = "the stream holds " + std::to_string(bytes.size()) + " byte(s), not a 4- or 8-byte number";
         return false;
     }
-    uint8_t bytes[8] = {};
-    storage.ReadStreamData(stream, bytes, size);
     value = 0;
-    for (uint32_t i = size; i > 0; --i) value = (value << 8) | bytes[i - 1];
+    for (std::size_t i = bytes.size(); i > 0; --i) value = (value << 8) | static_cast<uint8_t>(bytes[i - 1]);
     return true;
 }
 
 }  // namespace
 
-bool ReadStoredNumber(const std::vector<uint8_t>& file, const std::string& path, uint64_t& value, std::string& error) {
+bool ReadStoredStream(const std::vector<uint8_t>& file, const std::string& path, std::string& bytes, std::string& error) {
     CompoundFileStorage storage;
     auto current = std::make_unique<Element>(storage, storage.OpenMemory(file.data(), file.size()));
     if (!current->Get()) {
@@ -71,7 +68,14 @@ bool ReadStoredNumber(const std::vector<uint8_t>& file, const std::string& path,
         error = "no stream " + names.back();
         return false;
     }
-    return ReadValue(storage, stream.Get(), value, error);
+    bytes.assign(storage.GetStreamSize(stream.Get()), '\0');
+    if (!bytes.empty()) storage.ReadStreamData(stream.Get(), &bytes[0], static_cast<uint32_t>(bytes.size()));
+    return true;
+}
+
+bool ReadStoredNumber(const std::vector<uint8_t>& file, const std::string& path, uint64_t& value, std::string& error) {
+    std::string bytes;
+    return ReadStoredStream(file, path, bytes, error) && NumberOf(bytes, value, error);
 }
 
 }  // namespace hostsim

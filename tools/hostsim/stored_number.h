@@ -12,5 +12,7 @@ namespace hostsim {
 // ("1\NoOfFilesSent"); the stream holds a 4- or 8-byte little-endian value.
 // False, with the reason, when the file, an element or such a value is missing.
 bool ReadStoredNumber(const std::vector<uint8_t>& file, const std::string& path, uint64_t& value, std::string& error);
+// The stream's bytes as they are.
+bool ReadStoredStream(const std::vector<uint8_t>& file, const std::string& path, std::string& bytes, std::string& error);
 
 }  // namespace hostsim

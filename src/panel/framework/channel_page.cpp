@@ -16,7 +16,9 @@ void ChannelPage::Clear() {
     OnClear();
 }
 
+// A page made again (the panel closed and reopened) shows nothing yet.
 bool ChannelPage::OnInit() {
+    shown_ = nullptr;
     bindings_.Prepare(Window());
     return OnPageInit();
 }

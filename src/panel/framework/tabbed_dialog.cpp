@@ -65,8 +65,12 @@ HWND TabbedDialog::AddUntabbedPage(DialogBase& page) {
     return made;
 }
 
+// The display area is known once the control has tabs: the pages are
+// fitted again after them.
 void TabbedDialog::AddPages(const TabPage* pages, int count) {
+    records_.clear();  // those of an earlier window of this dialog
     for (int i = 0; i < count; ++i) InsertRecordTab(i, pages[i].Tab, AddUntabbedPage(*pages[i].Page), nullptr);
+    for (int i = 0; i < count; ++i) FitPage(Tabs(), pages[i].Page->Window());
     ShowSelected();
 }
 

@@ -28,6 +28,7 @@ QueuesPage::QueuesPage(ModuleState& state)
     : TabbedDialog(IDD_PAGE_QUEUES, IDC_QUEUES_TAB), sQueue_(state), opVoiceQueue_(state) {}
 
 bool QueuesPage::OnInit() {
+    regularQueue_.ShowChannel(nullptr);
     const TabPage pages[] = {{"List Queue", &listQueue_}, {"S. Queue", &sQueue_}, {"Op/Voice Queue", &opVoiceQueue_}};
     AddPages(pages);
     AddUntabbedPage(regularQueue_);
@@ -56,9 +57,10 @@ void QueuesPage::RebuildChannelTabs(const ChannelConfig* config) {
     SelectTab(kept >= 0 && kept < TabCount() ? kept : 0);
 }
 
+// A new served channel heads its channel's list, and its tab the channel tabs.
 void QueuesPage::AddChannelTab(ServedChannel* channel) {
     if (TabOfChannel(channel) < 0)
-        InsertRecordTab(TabCount(), ChannelTabLabel(*channel).c_str(), regularQueue_.Window(), channel);
+        InsertRecordTab(kFixedTabs, ChannelTabLabel(*channel).c_str(), regularQueue_.Window(), channel);
 }
 
 void QueuesPage::RemoveChannelTab(ServedChannel* channel) {
