@@ -15,7 +15,7 @@ TEST(ListRowCellsTest, GenerationCellsStayEmptyUntilThereIsSomethingToShow) {
         ListRowCells want;
     } cases[] = {
         {0, 0, {}, {"Films", "old ones", "@films", "!films", "", "", ""}},
-        {7, 2048, {2026, 3, 0, 7, 9, 5, 4, 0}, {"Films", "old ones", "@films", "!films", "7", "2.00 KB", "03-07-2026  09:05:04"}},
+        {7, 2048, {2026, 3, 0, 7, 9, 5, 4, 0}, {"Films", "old ones", "@films", "!films", "7", "2 KB", "03-07-2026  09:05:04"}},
         // A generation that found nothing still has its date.
         {0, 0, {2026, 12, 2, 31, 23, 59, 59, 0}, {"Films", "old ones", "@films", "!films", "", "", "12-31-2026  23:59:59"}},
         {4294967295u, 0, {}, {"Films", "old ones", "@films", "!films", "4294967295", "", ""}},
