@@ -16,11 +16,8 @@ namespace {
 
 // What a channel name field takes, typed or pasted.
 constexpr int kChannelNameRoom = 2047;
-constexpr char kNewChannelCaption[] = "New Channel";
-constexpr char kNewChannelLabel[] = "Channel name, with its leading # (for example #files):";
 constexpr char kRenameCaption[] = "Rename Channel";
 constexpr char kRenameLabel[] = "New name of the channel:";
-constexpr char kAlreadyListed[] = "%s is already in the channel list";
 constexpr char kDeleteQuestion[] = "Are you sure you want to delete '%s' ?";
 constexpr char kSavedBox[] = "Configuration saved!";
 
@@ -53,23 +50,15 @@ void PanelWindow::OnChannelPicked() {
     if (context_.Ui.CurrentChannel) RefreshChannelPages();
 }
 
-// The wizard comes in its place when "UseWizard" asks for it, once it exists.
+// The wizard or the plain dialog; the wizard may also have made a list.
 void PanelWindow::AddChannel() {
-    auto validate = [this](const std::string& name) {
-        if (name.empty()) return PromptVerdict::StayOpen;
-        if (!ComboHasName(Combo(), name.c_str())) return PromptVerdict::Accept;
-        context_.State.Ports.Panel->ShowMessage(FormatUserText(kAlreadyListed, name.c_str()).c_str(), kIconError);
-        return PromptVerdict::StayOpen;
-    };
-    std::string name;
-    if (!prompt_.Ask(Instance(), Window(), {kNewChannelCaption, kNewChannelLabel, "", kChannelNameRoom, validate}, name))
-        return;
-    ChannelConfig* config = NewChannelConfig(context_.State, name.c_str());
+    ChannelConfig* config = adding_.Add(context_.State, Instance(), Window());
     if (!config) return;
     // New channels head the list, and the drop-down keeps the list's order.
     PlaceComboItem(Combo(), 0, config, false);
     context_.Ui.CurrentChannel = config;
     RefreshChannelPages();
+    views_.RefreshListViews();
 }
 
 void PanelWindow::DeleteChannel() {

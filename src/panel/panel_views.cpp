@@ -33,4 +33,15 @@ void PanelViews::RefreshWaitColumns() {
     queues_.ForEachQueueView([](QueueView& view) { view.MinutePassed(); });
 }
 
+// A list deleted meanwhile has no row any more: the column goes nowhere.
+void PanelViews::ShowListColumn(const FileList* list, ListColumn column, const char* text) {
+    lists_.ShowColumn(list, column, text);
+    fileLists_.ShowColumn(list, column, text);
+}
+
+void PanelViews::RefreshListViews() {
+    lists_.Refresh();
+    fileLists_.Refill();
+}
+
 }  // namespace qvs

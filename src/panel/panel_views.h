@@ -2,6 +2,8 @@
 // thread (PanelNotifications brings them there). A notification for a
 // channel or queue the panel does not show changes nothing.
 #pragma once
+#include "panel/list_manager.h"
+#include "panel/pages/file_lists_page.h"
 #include "panel/pages/queues_page.h"
 #include "panel/pages/statistics_page.h"
 #include "panel/panel_state.h"
@@ -11,8 +13,9 @@ namespace qvs {
 
 class PanelViews final : public NullPanel {
 public:
-    PanelViews(PanelState& ui, QueuesPage& queues, StatisticsPage& statistics)
-        : ui_(ui), queues_(queues), statistics_(statistics) {}
+    PanelViews(PanelState& ui, QueuesPage& queues, StatisticsPage& statistics, FileListsPage& fileLists,
+               FileListManager& lists)
+        : ui_(ui), queues_(queues), statistics_(statistics), fileLists_(fileLists), lists_(lists) {}
     void AddInstanceTab(ServedChannel* channel) override;
     void RemoveInstanceTab(ServedChannel* channel) override;
     void RefreshChannelStatistics(ChannelConfig* config) override { statistics_.RefreshCounters(config); }
@@ -26,6 +29,8 @@ public:
     void QueueRowRemoved(QueueKind kind, QueueEntry* entry) override;
     void RefillQueueRows(QueueKind kind, ChannelConfig* config, ServedChannel* channel) override;
     void RefreshWaitColumns() override;
+    void ShowListColumn(const FileList* list, ListColumn column, const char* text) override;
+    void RefreshListViews() override;
 
 private:
     bool Shown(const ServedChannel* channel) const { return channel && channel->Config == ui_.CurrentChannel; }
@@ -33,6 +38,8 @@ private:
     PanelState& ui_;
     QueuesPage& queues_;
     StatisticsPage& statistics_;
+    FileListsPage& fileLists_;
+    FileListManager& lists_;
 };
 
 }  // namespace qvs

@@ -44,7 +44,7 @@ PanelWindow::PanelWindow(const PanelContext& context)
       global_(context.State),
       users_(context.State),
       queues_(context.State, context.Ui),
-      fileListManager_(IDD_FILE_LIST_MANAGER),
+      fileListManager_(context.State, [this] { fileLists_.Refill(); }),
       adsManager_(IDD_ADS_MANAGER),
       userManager_(IDD_USER_MANAGER) {}
 

@@ -3,8 +3,10 @@
 // ServerEvents, the system menu, and the unload request of the module.
 #pragma once
 #include "panel/about_dialog.h"
+#include "panel/channel_adding.h"
 #include "panel/framework/prompt_dialog.h"
 #include "panel/framework/tabbed_dialog.h"
+#include "panel/list_manager.h"
 #include "panel/managers/manager_window.h"
 #include "panel/pages/advertisement_page.h"
 #include "panel/pages/file_lists_page.h"
@@ -68,9 +70,10 @@ private:
     GlobalPage global_;
     UsersPage users_;
     QueuesPage queues_;
-    PanelViews views_{context_.Ui, queues_, statistics_};
+    FileListManager fileListManager_;
+    PanelViews views_{context_.Ui, queues_, statistics_, fileLists_, fileListManager_};
     PromptDialog prompt_;
-    ManagerWindow fileListManager_;
+    ChannelAdding adding_;
     ManagerWindow adsManager_;
     ManagerWindow userManager_;
 };

@@ -108,6 +108,8 @@ private:
     Outcome ExpectItems(const Step& step);
     Outcome ExpectRows(const Step& step);
     Outcome ExpectRow(const Step& step);
+    Outcome AwaitRow(const Step& step);
+    Outcome MatchRow(const Step& step, DWORD waitMs);
     Outcome SelectRows(const Step& step);
     Outcome ExpectSelectedRows(const Step& step);
     Outcome RightClickRow(const Step& step);
@@ -120,6 +122,8 @@ private:
     Outcome ExpectNoBox(const Step& step);
     Outcome ExpectDialog(const Step& step);
     Outcome AnswerBox(const Step& step);
+    Outcome ChooseFolder(const Step& step);
+    Outcome DoubleClick(const Step& step);
     Outcome CountObjects(const Step& step);
     Outcome ExpectObjectsAsAt(const Step& step);
     Outcome Screenshot(const Step& step);

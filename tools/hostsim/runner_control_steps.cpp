@@ -22,11 +22,29 @@ std::string Unreachable(HWND control) {
 
 bool IsTicked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+// Drop-downs and list boxes answer the same questions with their own messages.
+struct ItemMessages {
+    UINT Find, Choose, Count, TextLength, Text, Chosen;
+    WORD Changed;
+};
+constexpr ItemMessages kComboItems{CB_FINDSTRINGEXACT, CB_SETCURSEL, CB_GETCOUNT, CB_GETLBTEXTLEN,
+                                   CB_GETLBTEXT,       CB_GETCURSEL, CBN_SELCHANGE};
+constexpr ItemMessages kListItems{LB_FINDSTRINGEXACT, LB_SETCURSEL, LB_GETCOUNT, LB_GETTEXTLEN,
+                                  LB_GETTEXT,         LB_GETCURSEL, LBN_SELCHANGE};
+
+const ItemMessages& ItemsOf(HWND control) { return ClassOf(control) == "ListBox" ? kListItems : kComboItems; }
+
+// A list box where several items may be chosen: a pick adds one more.
+bool ChoosesSeveral(HWND control) {
+    return ClassOf(control) == "ListBox" && (GetWindowLongA(control, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL));
+}
+
 std::string ComboItem(HWND combo, int index) {
-    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR) return std::string();
+    const ItemMessages& items = ItemsOf(combo);
+    LRESULT length = SendMessageA(combo, items.TextLength, index, 0);
+    if (length < 0) return std::string();
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    SendMessageA(combo, items.Text, index, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(static_cast<std::size_t>(length));
     return text;
 }
@@ -89,10 +107,12 @@ Outcome Runner::Pick(const Step& step) {
     std::string why = Unreachable(combo);
     if (!why.empty()) return {false, step.Words[2] + ": " + why};
     std::string item = step.Rest(3);
-    LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item.c_str()));
-    if (index == CB_ERR) return {false, "no item \"" + item + "\""};
-    SendMessageA(combo, CB_SETCURSEL, index, 0);
-    PostCommand(combo, CBN_SELCHANGE);
+    const ItemMessages& items = ItemsOf(combo);
+    LRESULT index = SendMessageA(combo, items.Find, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item.c_str()));
+    if (index < 0) return {false, "no item \"" + item + "\""};
+    if (ChoosesSeveral(combo)) SendMessageA(combo, LB_SETSEL, TRUE, index);
+    else SendMessageA(combo, items.Choose, index, 0);
+    PostCommand(combo, items.Changed);
     return {WaitIdle(Panel()), std::string()};
 }
 
@@ -169,7 +189,7 @@ Outcome Runner::ExpectChoice(const Step& step) {
     std::string error;
     HWND combo = StepControl(step, error);
     if (!combo) return {false, error};
-    int index = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+    int index = static_cast<int>(SendMessageA(combo, ItemsOf(combo).Chosen, 0, 0));
     std::string seen = index < 0 ? "" : ComboItem(combo, index);
     std::string want = step.Words.size() > 3 ? step.Rest(3) : std::string();
     return {seen == want, index < 0 ? "nothing chosen" : "chosen: \"" + seen + "\""};
@@ -179,11 +199,21 @@ Outcome Runner::ExpectItems(const Step& step) {
     std::string error;
     HWND combo = StepControl(step, error);
     if (!combo) return {false, error};
-    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    int count = static_cast<int>(SendMessageA(combo, ItemsOf(combo).Count, 0, 0));
     std::string seen;
     for (int i = 0; i < count; ++i) seen += (i ? " | " : "") + ComboItem(combo, i);
     std::string want = step.Words.size() > 3 ? step.Rest(3) : std::string();
     return {seen == want, "items: " + seen};
+}
+
+// A list box's double click on its chosen item.
+Outcome Runner::DoubleClick(const Step& step) {
+    std::string error;
+    HWND box = StepControl(step, error);
+    if (!box) return {false, error};
+    if (ClassOf(box) != "ListBox") return {false, step.Words[2] + " is no list box"};
+    PostCommand(box, LBN_DBLCLK);
+    return {WaitIdle(Panel()), std::string()};
 }
 
 }  // namespace hostsim

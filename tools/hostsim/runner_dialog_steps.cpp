@@ -2,6 +2,8 @@
 // window and GDI object counts, and its pictures.
 #include "runner.h"
 
+#include <shlobj.h>
+
 #include <cstdio>
 #include <fstream>
 
@@ -122,6 +124,21 @@ Outcome Runner::AnswerBox(const Step& step) {
         return {WaitIdle(panel), std::string()};
     }
     return {false, "usage: answer-box ok|cancel|yes|no"};
+}
+
+// The platform's folder browser takes the path as its selection, as if the
+// operator had clicked down to it, and then OK.
+Outcome Runner::ChooseFolder(const Step& step) {
+    HWND panel = Panel();
+    HWND browser = nullptr;
+    PumpUntil([&] { return (browser = FrontDialog(panel)) && GetDlgItem(browser, IDOK); }, deadlineMs_);
+    if (!browser) return {false, "no folder browser is open"};
+    std::string path = step.Rest(1);
+    SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(browser, IDOK)));
+    bool closed = PumpUntil([&] { return !IsWindow(browser); }, deadlineMs_);
+    if (!closed) return {false, "the folder browser stayed open"};
+    return {WaitIdle(panel), std::string()};
 }
 
 Outcome Runner::CountObjects(const Step& step) {

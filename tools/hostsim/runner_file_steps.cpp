@@ -53,9 +53,14 @@ Outcome Runner::ExpectFile(const Step& step) {
     return {IsFile(path), path};
 }
 
+// A "*" in the name stands for any dated list file.
 Outcome Runner::ExpectNoFile(const Step& step) {
     std::string path = ModuleFile(step.Words[1]);
-    return {!IsFile(path), path};
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return {true, path};
+    FindClose(search);
+    return {false, path + " finds " + found.cFileName};
 }
 
 Outcome Runner::ExpectFileSize(const Step& step) {

@@ -119,15 +119,21 @@ Outcome Runner::ExpectRows(const Step& step) {
     return {RowCount(view) == static_cast<int>(want), std::to_string(RowCount(view)) + " rows" + seen};
 }
 
-Outcome Runner::ExpectRow(const Step& step) {
+Outcome Runner::ExpectRow(const Step& step) { return MatchRow(step, 0); }
+
+// For rows that a generation on its own thread fills in.
+Outcome Runner::AwaitRow(const Step& step) { return MatchRow(step, deadlineMs_); }
+
+Outcome Runner::MatchRow(const Step& step, DWORD waitMs) {
     uint32_t row = 0;
     if (!ParseUnsigned(step.Words[3], row) || row == 0) return {false, "usage: expect-row <place> <list view> <row from 1> <cells>"};
     std::string error;
     HWND view = StepListView(step, error);
     if (!view) return {false, error};
+    auto seen = [&] { return static_cast<int>(row) > RowCount(view) ? std::string() : RowText(view, static_cast<int>(row) - 1); };
+    PumpUntil([&] { return static_cast<int>(row) <= RowCount(view) && Matches(seen(), step.Rest(4)); }, waitMs);
     if (static_cast<int>(row) > RowCount(view)) return {false, "only " + std::to_string(RowCount(view)) + " rows"};
-    std::string seen = RowText(view, static_cast<int>(row) - 1);
-    return {Matches(seen, step.Rest(4)), "row: " + seen};
+    return {Matches(seen(), step.Rest(4)), "row: " + seen()};
 }
 
 Outcome Runner::SelectRows(const Step& step) {

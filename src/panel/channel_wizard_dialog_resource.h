@@ -1,0 +1,30 @@
+// Resource ids of the new-channel wizard (block 3100-3199, controls 31000-31099).
+// Each page's controls lie in a block of their own, kWizardPageIds apart.
+#pragma once
+
+#define IDD_CHANNEL_WIZARD 3100
+
+#define IDC_WIZ_WELCOME 31000
+
+#define IDC_WIZ_CHANNEL_LABEL 31020
+#define IDC_WIZ_CHANNEL 31021
+#define IDC_WIZ_NEW_LIST 31022
+#define IDC_WIZ_EXISTING_LIST 31023
+#define IDC_WIZ_LISTS 31024
+
+#define IDC_WIZ_LIST_NAME_LABEL 31040
+#define IDC_WIZ_LIST_NAME 31041
+#define IDC_WIZ_LIST_TRIGGER_LABEL 31042
+#define IDC_WIZ_LIST_TRIGGER 31043
+#define IDC_WIZ_FILE_TRIGGER_LABEL 31044
+#define IDC_WIZ_FILE_TRIGGER 31045
+
+#define IDC_WIZ_FOLDERS_LABEL 31060
+#define IDC_WIZ_FOLDERS 31061
+#define IDC_WIZ_ADD_FOLDER 31062
+#define IDC_WIZ_REMOVE_FOLDER 31063
+
+#define IDC_WIZ_DONE 31080
+
+#define IDC_WIZ_BACK 31090
+#define IDC_WIZ_NEXT 31091
