@@ -25,12 +25,16 @@ file(GLOB_RECURSE QVS_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/n
 add_executable(qvs_tests ${QVS_TEST_SOURCES})
 target_include_directories(qvs_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/native ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(qvs_tests PRIVATE qvsfake qvsrelaycore GTest::gtest GTest::gtest_main GTest::gmock Threads::Threads)
-# The simulated host's portable parts (model, scenario reader, send commands,
-# stored numbers, what users read):
-# the Wine scenarios are only as good as they are.
-target_sources(qvs_tests PRIVATE ${CMAKE_SOURCE_DIR}/tools/hostsim/host_model.cpp ${CMAKE_SOURCE_DIR}/tools/hostsim/scenario.cpp
-               ${CMAKE_SOURCE_DIR}/tools/hostsim/send_commands.cpp ${CMAKE_SOURCE_DIR}/tools/hostsim/step_words.cpp
-               ${CMAKE_SOURCE_DIR}/tools/hostsim/stored_number.cpp ${CMAKE_SOURCE_DIR}/tools/hostsim/user_view.cpp)
+# The simulated host's portable parts (model, send windows, scenario reader,
+# send commands, stored numbers, what users read, the companion script's
+# evaluator): the Wine scenarios are only as good as they are.
+set(HOSTSIM_PORTABLE host_model send_windows scenario send_commands step_words stored_number user_view mrc_script
+    mrc_evaluator script_world script_follower)
+list(TRANSFORM HOSTSIM_PORTABLE PREPEND ${CMAKE_SOURCE_DIR}/tools/hostsim/)
+list(TRANSFORM HOSTSIM_PORTABLE APPEND .cpp)
+target_sources(qvs_tests PRIVATE ${HOSTSIM_PORTABLE})
+# The companion script itself, which hostsim's evaluator follows in the tests.
+target_compile_definitions(qvs_tests PRIVATE QVS_COMPANION_SCRIPT="${CMAKE_SOURCE_DIR}/script/qvs.mrc")
 target_include_directories(qvs_tests PRIVATE ${CMAKE_SOURCE_DIR}/tools/hostsim)
 include(GoogleTest)
 gtest_discover_tests(qvs_tests DISCOVERY_TIMEOUT 60)

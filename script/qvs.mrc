@@ -26,18 +26,24 @@ on *:LOAD:{ qvs.start }
 
 on *:START:{ qvs.start }
 
+; InitDLL returns once the panel exists, so the connections and channels
+; that are already open are announced right here, before any event of
+; mIRC's can come in between; a module that was running already knows them.
 alias -l qvs.start {
+  qvs.warnlock
+  var %running = $qvs.relay(Ready, $null)
   var %started = $qvs.module(InitDLL, $null)
-  ; The module builds its panel on a thread of its own; until the panel
-  ; exists nothing can be posted to it, so the replay waits for it.
-  .timerqvsreplay -m 40 250 qvs.replay
+  if (%running != 1) qvs.replay
 }
 
-; Connections and channels that exist before the module started. Not local:
-; the timer calls it.
-alias qvs.replay {
-  if ($qvs.relay(Ready, $null) != 1) return
-  .timerqvsreplay off
+; mIRC's Lock can forbid what the module needs: say so, since it cannot.
+alias -l qvs.warnlock {
+  if ($lock(dll)) echo -s QVS: mIRC's Lock disables /dll: the file server cannot run. Allow it in mIRC's Options, Lock.
+  if ($lock(send)) echo -s QVS: mIRC's Lock disables DCC sends: no file can be sent. Allow them in mIRC's Options, Lock.
+}
+
+; Connections and channels that exist before the module started.
+alias -l qvs.replay {
   var %n = 1
   while (%n <= $scon(0)) {
     scon %n
@@ -56,7 +62,6 @@ alias -l qvs.replayconnection {
 }
 
 on *:UNLOAD:{
-  .timerqvsreplay off
   var %posted = $qvs.relay(ClosePanel, $null)
   dll -u $qt($qvs.file(qvsrelay.dll))
   dll -u $qt($qvs.file(qvs.dll))
@@ -70,8 +75,9 @@ menu status,channel,menubar {
   .Hide panel:qvs hide
 }
 
+; Also the way to start after answering No to the load prompt.
 alias qvs {
-  var %started = $qvs.module(InitDLL, $null)
+  qvs.start
   if ($1 == hide) var %shown = $qvs.module(ShowPanel, 0)
   else var %shown = $qvs.module(ShowPanel, 1)
 }
@@ -106,7 +112,20 @@ on *:TEXT:*:?:{
 ; Whether $me already names the new nick when this runs, either side tells.
 on *:NICK:{
   if ($nick == $me) || ($newnick == $me) { var %posted = $qvs.relay(OwnNick, $cid $newnick) }
-  else { var %posted = $qvs.relay(NickChange, $cid $nick $newnick) }
+  else {
+    qvs.movesends $nick $newnick
+    var %posted = $qvs.relay(NickChange, $cid $nick $newnick)
+  }
+}
+
+; mIRC leaves a send with the old nick, where its end would be reported
+; under a nick the module no longer knows: the sends move with the nick.
+alias -l qvs.movesends {
+  var %left = $qvs.nthsend($cid, $1, 0)
+  while (%left > 0) && ($qvs.nthsend($cid, $1, 0) > 0) {
+    dcc nick -s $1 $2
+    dec %left
+  }
 }
 
 on *:FILESENT:*:{ var %posted = $qvs.relay(SendComplete, $qvs.sendline) }
@@ -114,21 +133,33 @@ on *:FILESENT:*:{ var %posted = $qvs.relay(SendComplete, $qvs.sendline) }
 on *:SENDFAIL:*:{ var %posted = $qvs.relay(SendFail, $qvs.sendline) }
 
 ; "<cid> <nick> <cps> <bytes> <full path>" of the send that just ended.
+; mIRC gives the nick only "if available": then the send window tells.
 alias -l qvs.sendline {
   var %path = $filename
-  return $cid $nick $qvs.sendstats($cid, $nick, %path) %path
+  var %i = $qvs.endedsend($cid, $nick, %path)
+  var %nick = $nick
+  if (%nick == $null) && (%i) var %nick = $send(%i)
+  return $cid %nick $qvs.sendstats(%i) %path
 }
 
-; "cps bytes" of the host's latest send of that path to that nick.
-alias -l qvs.sendstats {
+; The host's latest send window of that path on that connection, to that
+; nick when one is named; 0 when there is none.
+alias -l qvs.endedsend {
   var %i = $send(0)
   while (%i > 0) {
-    if ($send(%i).cid == $1) && ($send(%i) == $2) && ($qvs.sendpath(%i) == $3) {
-      return $calc(0 + $send(%i).cps) $qvs.u32($send(%i).sent)
-    }
+    if ($send(%i).cid == $1) && (($2 == $null) || ($send(%i) == $2)) && ($qvs.sendpath(%i) == $3) return %i
     dec %i
   }
-  return 0 0
+  return 0
+}
+
+; "cps bytes" of the host's send window $1 (none: "0 0"). The bytes sent
+; are .rcvd, as mIRC documents it; some versions answer .sent instead.
+alias -l qvs.sendstats {
+  if (!$1) return 0 0
+  var %bytes = $send($1).rcvd
+  if (%bytes !isnum) || (%bytes == 0) var %bytes = $send($1).sent
+  return $calc(0 + $send($1).cps) $qvs.u32(%bytes)
 }
 
 ; The module's counters are 32 bits wide.
@@ -136,24 +167,23 @@ alias -l qvs.u32 { return $iif($calc(0 + $1) > 4294967295, 4294967295, $calc(0 +
 
 ; ---------------------------------------------------------------- sends
 
-; The host's send number $1, as a full path (whether .path names the folder
-; or the whole path).
+; The host's send number $1, as a full path: .path is the folder, .file
+; the name.
 alias -l qvs.sendpath {
-  var %file = $send($1).file
-  if (\ isin %file) return %file
   var %folder = $send($1).path
-  if ($nopath(%folder) == %file) return %folder
   if ($right(%folder, 1) != \) var %folder = %folder $+ \
-  return %folder $+ %file
+  return %folder $+ $send($1).file
 }
 
-; The host's number of the $3-th running send to nick $2 on connection $1,
-; counted from 1 in the host's order; 0 when there is none. $3 = 0 counts them.
+; The host's number of the nick's $3-th send window on connection $1, counted
+; from 1 in the host's order exactly as "/close -sN nick" counts them: a
+; finished or failed window stays listed until it is closed. 0 when there is
+; none; $3 = 0 counts them.
 alias -l qvs.nthsend {
   var %i = 1
   var %seen = 0
   while (%i <= $send(0)) {
-    if ($send(%i).cid == $1) && ($send(%i) == $2) && ($send(%i).status != inactive) {
+    if ($send(%i).cid == $1) && ($send(%i) == $2) {
       inc %seen
       if (%seen == $3) return %i
     }
@@ -162,31 +192,38 @@ alias -l qvs.nthsend {
   return $iif($3 == 0, %seen, 0)
 }
 
+; Whether the host's send window $1 still runs (a dead one has no path or
+; speed to report).
+alias -l qvs.running { return $istok(active waiting, $send($1).status, 32) }
+
 ; /SendFile <cid> <nick> <full path>, and its variants with a speed limit
 ; and a firewall port: every send is reported once through the relay as
 ; completed or failed; one that cannot start fails at once.
-alias SendFile { qvs.send $1 $2 $3- }
+alias SendFile { qvs.send $1 0 $2 $3- }
 
-alias SendFileLimit { qvs.send $1 $3 $4- }
+alias SendFileLimit { qvs.send $1 $2 $3 $4- }
 
-alias SendFileAlternate { qvs.send $1 $2 $4- }
+alias SendFileAlternate { qvs.send $1 0 $2 $4- }
 
-alias SendFileAlternateLimit { qvs.send $1 $3 $5- }
+alias SendFileAlternateLimit { qvs.send $1 $2 $3 $5- }
 
+; qvs.send <cid> <KB/s, 0 for no limit> <nick> <full path>; the window is
+; minimized, since a busy server opens many.
 alias -l qvs.send {
-  if (!$regex($1, /^\d+$/)) || ($2 == $null) || ($3 == $null) return
+  if (!$regex($1, /^\d+$/)) || (!$regex($2, /^\d+$/)) || ($3 == $null) || ($4 == $null) return
   var %cid = $qvs.cid($1)
-  var %path = $3-
-  if (%cid == $null) || ($qvs.badnick($2)) || (!$isfile(%path)) {
-    var %posted = $qvs.relay(SendFail, $1 $2 0 0 %path)
+  var %path = $4-
+  if (%cid == $null) || ($qvs.badnick($3)) || (!$isfile(%path)) {
+    var %posted = $qvs.relay(SendFail, $1 $3 0 0 %path)
     return
   }
   scid %cid
   if ($status != connected) {
-    var %posted = $qvs.relay(SendFail, %cid $2 0 0 %path)
+    var %posted = $qvs.relay(SendFail, %cid $3 0 0 %path)
     return
   }
-  dcc send $2 $qt(%path)
+  if ($2 > 0) dcc send -ml $+ $calc($2 * 1024) $3 $qt(%path)
+  else dcc send -m $3 $qt(%path)
 }
 
 ; A nick cannot start with '-' (it would read as a switch), '#' or '&'.
@@ -239,7 +276,8 @@ alias GetVoiceStatus {
   if (%nick isvoice %chan) return 1
 }
 
-; $GetSendCountPerNick(cid,nick): sends to the nick the host is running.
+; $GetSendCountPerNick(cid,nick): the nick's send windows, running or not,
+; so that the module's numbers are those of "/close -sN".
 alias GetSendCountPerNick {
   var %cid = $qvs.cid($1)
   var %nick = $gettok($2, 1, 32)
@@ -251,19 +289,19 @@ alias GetSendCountPerNick {
 ; its closing backslash.
 alias GetSendPathName {
   var %i = $qvs.sendof($1, $2, $3)
-  if (%i) return $nofile($qvs.sendpath(%i))
+  if (%i) && ($qvs.running(%i)) return $nofile($qvs.sendpath(%i))
 }
 
 ; $GetSendFileName(cid ,nick,N): the file name of the nick's N-th send.
 alias GetSendFileName {
   var %i = $qvs.sendof($1, $2, $3)
-  if (%i) return $nopath($qvs.sendpath(%i))
+  if (%i) && ($qvs.running(%i)) return $send(%i).file
 }
 
 ; $GetSendCpsForNick(cid,nick,N): the speed of the nick's N-th send.
 alias GetSendCpsForNick {
   var %i = $qvs.sendof($1, $2, $3)
-  if (%i) return $calc(0 + $send(%i).cps)
+  if (%i) && ($qvs.running(%i)) return $calc(0 + $send(%i).cps)
 }
 
 ; The host's send number for the module's (cid, nick, N); 0 when none.

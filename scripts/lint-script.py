@@ -8,7 +8,10 @@
 - a timer never calls a local alias (it runs outside the script);
 - no line evaluates text a second time: /scid or /scon with a command,
   a // command, $eval or $(...), [ ] evaluation brackets, or a timer whose
-  command holds anything to evaluate.
+  command holds anything to evaluate;
+- it reads mIRC as it is: a send window's status is one of mIRC's four
+  ("active", "waiting", "sent", "failed"), and every DCC send opens its
+  window minimized (-m).
 
     lint-script.py [script] [source root]
 
@@ -36,6 +39,9 @@ SCID_WITH_COMMAND = re.compile(r"(?:^|[\s|{])\.?sc(?:id|on)\s+(?!-r\b)\S+\s+\S",
 DOUBLE_SLASH = re.compile(r"(?:^|[|{]\s*)//")
 EVAL = re.compile(r"\$(?:eval|evalnext)\b|\$\(", re.IGNORECASE)
 BRACKETS = re.compile(r"(?:^|\s)\[\s.*\s\](?:\s|$)")
+SEND_STATUS = re.compile(r"\.status\s*(?:==|!=)\s*(\w+)|\$istok\(([^,]*),\s*\$send\([^)]*\)\.status", re.IGNORECASE)
+SEND_STATUSES = {"active", "waiting", "sent", "failed"}
+DCC_SEND = re.compile(r"(?:^|[\s|{])\.?dcc\s+send\s+(\S+)", re.IGNORECASE)
 TIMER = re.compile(r"(?:^|[\s|{])\.?timer\S*\s+(.*)", re.IGNORECASE)
 
 
@@ -135,10 +141,22 @@ def check_evaluation(lines):
     return faults
 
 
+def check_host_usage(lines):
+    faults = []
+    for number, line in lines:
+        for compared, listed in SEND_STATUS.findall(line):
+            unknown = {word.lower() for word in (compared + " " + listed).split()} - SEND_STATUSES
+            faults += [f"line {number}: mIRC reports no send status \"{word}\"" for word in sorted(unknown)]
+        send = DCC_SEND.search(line)
+        if send and not (send.group(1).startswith("-") and "m" in send.group(1)):
+            faults.append(f"line {number}: a DCC send window opens unminimized (no -m)")
+    return faults
+
+
 def lint(script, source_root):
     lines = list(code_lines(script.read_text(errors="replace")))
     return (check_definitions(lines, module_names(source_root)) + check_exports(lines, source_root) +
-            check_braces(lines) + check_timers(lines) + check_evaluation(lines))
+            check_braces(lines) + check_timers(lines) + check_evaluation(lines) + check_host_usage(lines))
 
 
 def main(argv):

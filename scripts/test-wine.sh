@@ -77,6 +77,8 @@ fi
 
 mkdir -p "$scratch/scenarios"
 cp tests/wine/scenarios/*.scn "$scratch/scenarios/"
+# Scenarios that name it ("script qvs.mrc") follow the companion script itself.
+cp script/qvs.mrc "$scratch/scenarios/"
 bash scripts/fixtures.sh "$scratch/scenarios/fixtures" >"$scratch/fixtures.log" 2>&1 ||
   report fixtures $? "$scratch/fixtures.log"
 

@@ -34,13 +34,20 @@ void ReleaseTimerRecord(ModuleState& state, List<Record>& records, Record* recor
     DeleteRecord(record);
 }
 
-template <typename Record>
-void ReleaseChannelRecords(ModuleState& state, List<Record>& records, const ServedChannel* channel) {
+template <typename Record, typename Match>
+void ReleaseMatching(ModuleState& state, List<Record>& records, Match match) {
     for (Record* record = records.Head; record;) {
         Record* next = record->Next;
-        if (record->Channel == channel) ReleaseTimerRecord(state, records, record);
+        if (match(record)) ReleaseTimerRecord(state, records, record);
         record = next;
     }
+}
+
+// Both kinds of timer record of whatever the match picks.
+template <typename Match>
+void ReleaseBoth(ModuleState& state, Match match) {
+    ReleaseMatching(state, state.GroupActivations, [&](const GroupActivation* a) { return match(a->Selection); });
+    ReleaseMatching(state, state.AdTimers, [&](const AdTimer* t) { return match(t->Selection); });
 }
 
 void ReleaseActivation(ModuleState& state, GroupActivation* activation) {
@@ -102,8 +109,27 @@ void StartChannelAds(ModuleState& state, ServedChannel* channel) {
 }
 
 void StopChannelAds(ModuleState& state, ServedChannel* channel) {
-    ReleaseChannelRecords(state, state.GroupActivations, channel);
-    ReleaseChannelRecords(state, state.AdTimers, channel);
+    auto onChannel = [channel](const auto* record) { return record->Channel == channel; };
+    ReleaseMatching(state, state.GroupActivations, onChannel);
+    ReleaseMatching(state, state.AdTimers, onChannel);
+}
+
+void StopSelectionAds(ModuleState& state, const AdGroupSelection* selection) {
+    ReleaseBoth(state, [selection](const AdGroupSelection* s) { return s == selection; });
+}
+
+void StopGroupAds(ModuleState& state, const AdGroup* group) {
+    ReleaseBoth(state, [group](const AdGroupSelection* s) { return s && s->Group == group; });
+}
+
+void StopAdvertisement(ModuleState& state, const Advertisement* ad) {
+    ReleaseMatching(state, state.AdTimers, [ad](const AdTimer* t) { return t->Ad == ad; });
+}
+
+void StartSelectionAds(ModuleState& state, ChannelConfig* config, AdGroupSelection* selection) {
+    if (!ShownOnTimer(selection)) return;
+    for (InstanceLink* instance = config->Instances.Head; instance; instance = instance->Next)
+        StartGroupActivation(state, instance->Channel, selection);
 }
 
 }  // namespace qvs

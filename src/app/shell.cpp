@@ -17,6 +17,7 @@ Shell::Shell() {
     ports.ListBody = &ListBody;
     ports.Processes = &Processes;
     ports.WorkerHost = &WorkerHost;
+    ports.Memory = &Memory;
     ConnectPorts(State, ports);
 }
 

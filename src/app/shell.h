@@ -17,6 +17,7 @@
 #include "win32/flood_window_port.h"
 #include "win32/global_event_memory.h"
 #include "win32/host_window_link.h"
+#include "win32/private_heap.h"
 #include "win32/ole_storage.h"
 #include "win32/private_profile.h"
 #include "win32/shared_area.h"
@@ -66,6 +67,7 @@ struct Shell {
     ListBodyWriter ListBody{Files};
     Win32Processes Processes;
     WorkerHostLink WorkerHost{State.Link};
+    PrivateHeapMemory Memory;
 };
 
 Shell& TheShell();

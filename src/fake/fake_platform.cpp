@@ -25,6 +25,7 @@ FakePlatform::FakePlatform(const std::string& configFolder) {
     ports.ListBody = &ListBody;
     ports.Processes = &Processes;
     ports.WorkerHost = &WorkerHost;
+    ports.Memory = &Memory;
     ConnectPorts(State, ports);
 }
 

@@ -6,6 +6,7 @@
 
 #include "fake/fake_event_memory.h"
 #include "fake/fake_host.h"
+#include "fake/fake_memory.h"
 #include "fake/fake_windows.h"
 #include "fake/fake_worker.h"
 #include "fake/ini_profile.h"
@@ -41,6 +42,7 @@ public:
     ListBodyWriter ListBody{Files};
     ScriptedProcesses Processes;
     RecordingWorkerHost WorkerHost;
+    FakeMemory Memory;
 };
 
 }  // namespace qvs

@@ -29,9 +29,12 @@ public:
     void QueueRowAdded(QueueKind, QueueEntry* entry) override { RowsAdded.push_back(entry); }
     void QueueRowChanged(QueueKind, QueueEntry* entry) override { RowsChanged.push_back(entry); }
     void QueueRowRemoved(QueueKind, QueueEntry* entry) override { RowsRemoved.push_back(entry); }
+    void RefillQueueRows(QueueKind kind, ChannelConfig*, ServedChannel*) override { Refills.push_back(kind); }
+    void RefreshWaitColumns() override { ++WaitRefreshes; }
     void RefreshChannelStatistics(ChannelConfig* config) override { StatisticsRefreshed.push_back(config); }
     void ShowGlobalSendSpeed(uint32_t cps) override { GlobalSendSpeed = cps; }
     void ShowPendingCommands(uint32_t count) override { PendingCommands = count; }
+    void ShowAllocatedMemory(const char* text) override { AllocatedMemory = text; }
     void ShowListColumn(const FileList*, ListColumn column, const char* text) override {
         ListColumns[static_cast<int>(column)] = text;
     }
@@ -47,6 +50,9 @@ public:
     std::vector<ServedChannel*> Tabs;
     std::vector<QueueEntry*> RowsAdded, RowsChanged, RowsRemoved;
     int CounterRefreshes = 0;
+    std::vector<QueueKind> Refills;
+    int WaitRefreshes = 0;
+    std::string AllocatedMemory;
     std::vector<ChannelConfig*> StatisticsRefreshed;
     uint32_t GlobalSendSpeed = 0;
     uint32_t PendingCommands = 0;

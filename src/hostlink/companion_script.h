@@ -9,6 +9,9 @@ namespace qvs {
 
 // Identifiers: (connection, nick), (connection, channel, nick),
 // (connection, nick, send number from 1), (connection, channel[, position]).
+// Send numbers are those of the host's "/close -sN nick" on that connection:
+// a finished or failed send window keeps its number until it is closed and
+// answers no folder, name or speed, so the count may exceed the running sends.
 constexpr char kGetComChanFormat[] = "$GetComChan(%lu, %s)";
 constexpr char kGetOpStatusFormat[] = "$GetOpStatus(%lu ,%s,%s)";
 constexpr char kGetVoiceStatusFormat[] = "$GetVoiceStatus(%lu,%s,%s)";

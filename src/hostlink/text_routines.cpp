@@ -21,6 +21,11 @@ char* TrimSpaces(char* text) {
     return text;
 }
 
+std::string TrimmedCopy(const char* text) {
+    std::string copy = text ? text : "";
+    return TrimSpaces(&copy[0]);
+}
+
 long FindNoCaseN(long start, const char* text, std::size_t length, const char* pattern) {
     std::size_t patternLength = std::strlen(pattern);
     if (start < 1 || length == 0 || patternLength == 0) return -1;

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace qvs {
 
@@ -10,6 +11,8 @@ constexpr uint32_t kInvalidNumber = 4294967295u;
 
 // Removes leading, then trailing spaces, byte 6, CR and LF in place. Tabs stay.
 char* TrimSpaces(char* text);
+// The same on a copy, for a text that must stay as it is; null reads as "".
+std::string TrimmedCopy(const char* text);
 
 // 1-based position of the first occurrence of pattern in text at or after
 // start, ASCII letters compared without case; -1 when none, when start is

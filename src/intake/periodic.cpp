@@ -1,12 +1,15 @@
 #include "intake/periodic.h"
 
+#include "lists/list_removal.h"
 #include "lists/regeneration.h"
+#include "persistence/configuration.h"
 #include "persistence/queue_file.h"
 #include "ports/panel_port.h"
 #include "ports/timer_port.h"
 #include "sending/hold_expiry.h"
 #include "sending/speed_sample.h"
 #include "sending/supervision.h"
+#include "stats/memory_display.h"
 
 namespace qvs {
 namespace {
@@ -34,10 +37,16 @@ void OnSpeedSampleTick(ModuleState& state, void*, TimerId) {
 
 void OnSuperviseTick(ModuleState& state, void*, TimerId) { SuperviseSends(state); }
 
+// Held entries age before the queues are saved, so a save never keeps an
+// entry that has just expired.
 void OnHousekeepingTick(ModuleState& state, void*, TimerId) {
     ExpireHeldEntries(state);
+    state.Ports.Panel->RefreshWaitColumns();
     SaveQueuesOnSchedule(state);
+    SaveConfigurationOnSchedule(state);
     RunListSchedule(state);
+    ReleaseRetiredLists(state);
+    if (state.AutoMemoryCheck == 1) CheckMemory(state);
 }
 
 void StartPeriodicTimers(ModuleState& state, PeriodicTimers& timers) {

@@ -18,8 +18,10 @@ struct PeriodicTimers {
     TimerId Housekeeping = 0;
 };
 
-// Tick entry points, one per timer. Speed sampling, send supervision and the
-// housekeeping duties hang their work here as they land.
+// Tick entry points, one per timer. The housekeeping tick: held-entry
+// expiry (and the queue views' wait times), the periodic queue save, the
+// periodic configuration save, scheduled list regeneration, and the memory
+// display while its automatic check is on; in that order.
 void OnSpeedSampleTick(ModuleState& state, void* context, TimerId timer);
 void OnSuperviseTick(ModuleState& state, void* context, TimerId timer);
 void OnHousekeepingTick(ModuleState& state, void* context, TimerId timer);

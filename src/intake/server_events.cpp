@@ -102,6 +102,12 @@ void OnSendEnded(ModuleState& state, uintptr_t second, bool succeeded) {
     payload.FreeTexts();
 }
 
+// The host may announce a connection twice (its connect event and the
+// replay at start can overlap): one connection id is one record.
+void OnConnect(ModuleState& state, uint32_t connectionId) {
+    if (!FindConnection(state, connectionId)) OpenConnection(state, connectionId);
+}
+
 void OnOwnNick(ModuleState& state, uint32_t connectionId, const char* nick) {
     Connection* connection = FindConnection(state, connectionId);
     if (!connection) return;
@@ -134,7 +140,7 @@ EventResult HandleServerEvent(ModuleState& state, uint32_t message, uintptr_t fi
             OnPart(state, IdOf(first), channel.c_str());
             return EventResult::Handled;
         }
-        case kEventConnect: OpenConnection(state, IdOf(first)); return EventResult::Handled;
+        case kEventConnect: OnConnect(state, IdOf(first)); return EventResult::Handled;
         case kEventDisconnect: CloseConnection(state, IdOf(first)); return EventResult::Handled;
         case kEventText: OnText(state, second); return EventResult::Handled;
         case kEventSendCompleted: OnSendEnded(state, second, true); return EventResult::Handled;

@@ -2,18 +2,13 @@
 
 #include "hostlink/connections.h"
 #include "intake/served_channels.h"
+#include "lists/list_removal.h"
 #include "model/channel_config.h"
 #include "model/memory.h"
 #include "model/queue_ops.h"
 
 namespace qvs {
 namespace {
-
-void ReleaseFileList(FileList* list) {
-    ReleaseNames(list->ExtensionFilter);
-    ReleaseNames(list->CreationFolder);
-    DeleteRecord(list);
-}
 
 void ReleaseAdGroup(AdGroup* group) {
     group->Ads.ReleaseAll(DeleteRecord<Advertisement>);
@@ -42,6 +37,8 @@ void ReleaseAllRecords(ModuleState& state) {
     ReleaseEntries(state.ListQueue.Sending);
     state.ListQueue.HeldCount = 0;
     state.FileLists.ReleaseAll(ReleaseFileList);
+    // A list whose generation has not ended goes with the private heap.
+    ReleaseRetiredLists(state);
     state.Networks.ReleaseAll(DeleteRecord<NetworkSettings>);
     state.AdGroups.ReleaseAll(ReleaseAdGroup);
     state.RandomFiles.ReleaseAll(DeleteRecord<RandomTextFile>);

@@ -54,17 +54,13 @@ void AnswerHost(const GenerationRequest& request, unsigned long done) {
 }
 
 void ApplySettings(const GenerationRequest& request) {
-    const FileList* list = request.List;
     ListBodyLibrary& library = *request.Library;
-    library.SetTrigger(list->FileTrigger.c_str());
-    library.SetShowSize(list->IncludeFileSize == 1 ? "1" : "0");
-    library.SetShowDir(list->IncludeFolderName == 1 ? "1" : "0");
+    library.SetTrigger(request.FileTrigger.c_str());
+    library.SetShowSize(request.IncludeFileSize == 1 ? "1" : "0");
+    library.SetShowDir(request.IncludeFolderName == 1 ? "1" : "0");
     library.ResetExtension();
-    if (list->UseFilter == 1)
-        for (const NameNode* extension = list->ExtensionFilter.Head; extension; extension = extension->Next)
-            library.SetExtension(extension->Value.c_str());
-    for (const NameNode* folder = list->CreationFolder.Head; folder; folder = folder->Next)
-        library.SetFolder(folder->Value.c_str());
+    for (const std::string& extension : request.Extensions) library.SetExtension(extension.c_str());
+    for (const std::string& folder : request.Folders) library.SetFolder(folder.c_str());
 }
 
 // Writes the body to the .tmp; the count text the library returned.
@@ -93,9 +89,8 @@ void WriteListFile(const GenerationRequest& request, const std::string& base, co
     const FileList* list = request.List;
     // A list without any header is served as its body alone, like an empty
     // header; leaving the body in the .tmp would serve nothing at all.
-    HeaderValues values{countText, FormatSize(list->SizeOfFiles), FormatDateTime(list->CreationDateTime),
-                        list->FileTrigger.c_str()};
-    std::string header = list->ListHeader.IsNone() ? std::string() : ExpandHeader(list->ListHeader.c_str(), values);
+    HeaderValues values{countText, FormatSize(list->SizeOfFiles), FormatDateTime(request.Date), request.FileTrigger};
+    std::string header = request.HasHeader ? ExpandHeader(request.Header, values) : std::string();
     FilePort& files = *request.Files;
     std::string building = base + ".new", body = base + ".tmp";
     if (!files.CreateEmptyFile(building)) return;
@@ -133,19 +128,53 @@ struct Outcome {
 Outcome Generate(GenerationRequest& request) {
     FileList* list = request.List;
     ApplySettings(request);
-    list->CreationDateTime = request.Clock->LocalNow();
-    std::string name = DatedListName(request.ListName.c_str(), list->CreationDateTime);
-    list->TrueListName.Set(name.c_str());
+    list->CreationDateTime = request.Date;
+    const std::string& name = request.TrueName;
     uint32_t start = request.Clock->TickCount();
     std::string base = request.DataFolder + name;
     std::string countText = WriteBody(request, base);
     RecordBody(request, countText);
     WriteListFile(request, base, countText);
     Outcome outcome;
-    if (list->Zipped == 1) outcome.ZipFailure = Zip(request, name);
+    if (request.Zipped == 1) outcome.ZipFailure = Zip(request, name);
     outcome.Result = ResultText(list->NumberOfFiles, FormatSize(list->SizeOfFiles), request.Clock->TickCount() - start);
     return outcome;
 }
+
+std::vector<std::string> Values(const List<NameNode>& names) {
+    std::vector<std::string> values;
+    for (const NameNode* node = names.Head; node; node = node->Next) values.push_back(node->Value.c_str());
+    return values;
+}
+
+void TakeSettings(ModuleState& state, GenerationRequest& request) {
+    FileList* list = request.List;
+    request.FileTrigger = list->FileTrigger.c_str();
+    request.IncludeFileSize = list->IncludeFileSize;
+    request.IncludeFolderName = list->IncludeFolderName;
+    request.Zipped = list->Zipped;
+    request.HasHeader = !list->ListHeader.IsNone();
+    request.Header = list->ListHeader.c_str();
+    request.Folders = Values(list->CreationFolder);
+    if (list->UseFilter == 1) request.Extensions = Values(list->ExtensionFilter);
+    request.Date = state.Ports.Clock->LocalNow();
+    request.TrueName = DatedListName(request.ListName.c_str(), request.Date);
+    if (!request.Folders.empty()) list->TrueListName.Set(request.TrueName.c_str());
+    ++list->PendingGenerations;
+}
+
+// Ends the generation's hold on its list: from here on a deleted list may
+// be released.
+class PendingGeneration {
+public:
+    explicit PendingGeneration(FileList* list) : list_(list) {}
+    ~PendingGeneration() { --list_->PendingGenerations; }
+    PendingGeneration(const PendingGeneration&) = delete;
+    PendingGeneration& operator=(const PendingGeneration&) = delete;
+
+private:
+    FileList* list_;
+};
 
 void RunGeneration(void* context) { GenerateList(static_cast<GenerationRequest*>(context)); }
 
@@ -164,6 +193,7 @@ GenerationRequest* NewGenerationRequest(ModuleState& state, FileList* list, uint
     request->DataFolder = state.ConfigFolder;
     request->ListName = list->ListName.c_str();
     request->ListTrigger = list->ListTrigger.c_str();
+    TakeSettings(state, *request);
     if (list->NotifyAfterUpdated == 1)
         for (const ListChannelLink* link = list->Channels.Head; link; link = link->Next)
             for (const InstanceLink* instance = link->Config->Instances.Head; instance; instance = instance->Next)
@@ -182,8 +212,9 @@ GenerationRequest* NewGenerationRequest(ModuleState& state, FileList* list, uint
 
 void GenerateList(GenerationRequest* request) {
     std::unique_ptr<GenerationRequest> owned(request);
+    PendingGeneration pending(request->List);
     GenerationLock lock(request->Worker);
-    if (request->List->CreationFolder.Empty()) {
+    if (request->List->Retired == 1 || request->Folders.empty()) {
         lock.Release();
         return AnswerHost(*request, 0);
     }

@@ -25,6 +25,20 @@ struct GenerationRequest {
     std::string ListName;
     std::string ListTrigger;
     std::vector<ListNoticeTarget> Notices;
+    // The list's settings as they were when asked for: the list manager may
+    // change or delete the list while the generation runs.
+    std::string FileTrigger;
+    uint32_t IncludeFileSize = 0;
+    uint32_t IncludeFolderName = 0;
+    uint32_t Zipped = 0;
+    bool HasHeader = false;
+    std::string Header;
+    std::vector<std::string> Folders;
+    std::vector<std::string> Extensions;  // only when the filter is used
+    // The dated name, published as TrueListName on the UI thread when the
+    // generation is asked for, so no other thread ever replaces that text.
+    DateTime Date{};
+    std::string TrueName;
     WorkerPort* Worker = nullptr;
     ListBodyLibrary* Library = nullptr;
     FilePort* Files = nullptr;
@@ -35,9 +49,11 @@ struct GenerationRequest {
 };
 
 // The request for a list, filled from the module state (UI thread only).
+// A list with folders takes its new TrueListName here.
 GenerationRequest* NewGenerationRequest(ModuleState& state, FileList* list, uint32_t showResult, uint32_t notifyHost);
 
-// The whole generation; releases the request.
+// The whole generation; releases the request. A list deleted meanwhile
+// (Retired) is left alone and the host, when it asked, is answered 0.
 void GenerateList(GenerationRequest* request);
 
 // Inline (sync 1: the caller goes on when the list, zipping included, is

@@ -87,8 +87,10 @@ void CloseListSend(ModuleState& state, FileList* list, const std::string& file, 
 void RemoveListFiles(ModuleState& state, const FileList* list) {
     ListFile files[3];
     ListFilesOf(list, files);
+    // A list never generated has no list file: nothing named only by its
+    // extension is deleted.
     for (const ListFile& file : files)
-        state.Ports.Files->DeleteFile(state.ConfigFolder + file.Name + file.Extension);
+        if (*file.Name) state.Ports.Files->DeleteFile(state.ConfigFolder + file.Name + file.Extension);
 }
 
 bool WithdrawListFile(ModuleState& state, FileList* list) {

@@ -9,7 +9,7 @@
 #include "hostlink/text_routines.h"
 #include "lists/generation.h"
 #include "lists/list_files.h"
-#include "messaging/reachability.h"
+#include "messaging/plain_words.h"
 #include "ports/clock_port.h"
 #include "ports/panel_port.h"
 
@@ -63,15 +63,16 @@ void RunListSchedule(ModuleState& state) {
     }
 }
 
-// The unknown name goes back into a host command: one that could change how
-// the host reads that command is not answered.
+// Whoever asked waits for an answer, whatever the name held: an unknown
+// name goes back as plain words, on one line.
 void ListGenRequested(ModuleState& state, const char* data) {
     std::vector<char> copy(data, data + strnlen(data, kHostLinkBufferSize - 1));
     copy.push_back('\0');
-    const char* name = TrimSpaces(copy.data());
+    char* name = TrimSpaces(copy.data());
     for (FileList* list = state.FileLists.Head; list; list = list->Next)
         if (list->ListName.Equals(name)) return RegenerateList(state, list, 0, 0, 1);
-    if (IsSafeName(name)) Execute(state, kListDoneFormat, 0ul, name);
+    FlattenLineBreaks(name);
+    Execute(state, kListDoneFormat, 0ul, AsPlainWords(name).c_str());
 }
 
 }  // namespace qvs

@@ -90,10 +90,33 @@ AdGroupSelection* SelectAdGroup(ChannelConfig& config, AdGroup& group) {
     return selection;
 }
 
+void UnselectFileList(ChannelConfig& config, ListSelection* selection) {
+    config.FileListLinks.Unlink(selection);
+    ReleaseListSelection(selection);
+}
+
+void UnselectAdGroup(ChannelConfig& config, AdGroupSelection* selection) {
+    config.AdGroupLinks.Unlink(selection);
+    ReleaseAdSelection(selection);
+}
+
 ChannelConfig* FindChannelConfig(ModuleState& state, const char* name) {
     for (ChannelConfig* config = state.ChannelConfigs.Head; config; config = config->Next)
         if (config->ChannelName.Equals(name)) return config;
     return nullptr;
+}
+
+bool ChannelConfigExists(const ModuleState& state, const ChannelConfig* config) {
+    for (const ChannelConfig* known = state.ChannelConfigs.Head; known; known = known->Next)
+        if (known == config) return true;
+    return false;
+}
+
+bool ServedChannelExists(const ModuleState& state, const ServedChannel* channel) {
+    for (const Connection* connection = state.Connections.Head; connection; connection = connection->Next)
+        for (const ServedChannel* known = connection->ServedChannels.Head; known; known = known->Next)
+            if (known == channel) return true;
+    return false;
 }
 
 }  // namespace qvs

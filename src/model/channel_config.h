@@ -21,8 +21,17 @@ void DeleteChannelConfig(ModuleState& state, ChannelConfig* config);
 ListSelection* SelectFileList(ChannelConfig& config, FileList& list);
 AdGroupSelection* SelectAdGroup(ChannelConfig& config, AdGroup& group);
 
+// The selection leaves the channel and the record's back-link goes with it.
+void UnselectFileList(ChannelConfig& config, ListSelection* selection);
+void UnselectAdGroup(ChannelConfig& config, AdGroupSelection* selection);
+
 // First ChannelConfig whose channel name equals name, or null.
 ChannelConfig* FindChannelConfig(ModuleState& state, const char* name);
+
+// Whether the record is still alive: a window may hold on to a channel
+// that has since been deleted or parted.
+bool ChannelConfigExists(const ModuleState& state, const ChannelConfig* config);
+bool ServedChannelExists(const ModuleState& state, const ServedChannel* channel);
 
 NameNode* AppendName(List<NameNode>& names, const char* text);
 void ReleaseNames(List<NameNode>& names);

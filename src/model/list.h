@@ -52,6 +52,19 @@ struct List {
         --Count;
     }
 
+    // Moves item one place towards the head or the tail; false when it is
+    // there already.
+    bool MoveTowardHead(T* item) {
+        T* before = item->Prev;
+        if (!before) return false;
+        Unlink(item);
+        InsertBefore(before, item);
+        return true;
+    }
+
+    // Moving the next item up is the same swap.
+    bool MoveTowardTail(T* item) { return item->Next && MoveTowardHead(item->Next); }
+
     // Takes every item off the list and hands it to release.
     template <typename Release>
     void ReleaseAll(Release release) {

@@ -44,6 +44,9 @@ struct ModuleState {
     List<Connection> Connections;          // newest first
     List<ChannelConfig> ChannelConfigs;    // newest first
     List<FileList> FileLists;
+    // Deleted lists a generation thread may still reach; released on the UI
+    // thread once no generation of theirs is pending.
+    List<FileList> RetiredLists;
     List<NetworkSettings> Networks;
     List<AdGroup> AdGroups;
     List<RandomTextFile> RandomFiles;
@@ -69,6 +72,11 @@ struct ModuleState {
     TimerId RestorationTimer = 0;
     // Housekeeping minutes since queues were last saved on schedule.
     uint32_t QueueSaveMinutes = 0;
+    // Housekeeping minutes since the configuration was last saved on schedule.
+    uint32_t ConfigSaveMinutes = 0;
+    // The statistics page's memory display follows the one-minute tick while
+    // this is 1; a heap that cannot be walked clears it. Not stored.
+    uint32_t AutoMemoryCheck = 1;
 
     // The kinds of operator message box open right now, one bit per kind:
     // their modal loops go on handling events, which must not open another.

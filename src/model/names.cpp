@@ -24,4 +24,10 @@ bool NamesEqualN(const char* a, const char* b, unsigned long n) {
     return true;
 }
 
+std::string FoldedName(const char* name) {
+    std::string folded = name ? name : "";
+    for (char& c : folded) c = FoldCase(c);
+    return folded;
+}
+
 }  // namespace qvs

@@ -2,6 +2,7 @@
 // networks, triggers, list, group and file names. Only ASCII letters fold;
 // every other byte compares exactly.
 #pragma once
+#include <string>
 
 namespace qvs {
 
@@ -12,5 +13,9 @@ inline char FoldCase(char c) {
 bool NamesEqual(const char* a, const char* b);
 // Compares at most n bytes.
 bool NamesEqualN(const char* a, const char* b, unsigned long n);
+
+// The name with its ASCII capitals folded: a key under which every spelling
+// of one name meets. Null gives "".
+std::string FoldedName(const char* name);
 
 }  // namespace qvs

@@ -18,6 +18,7 @@ class ListBodyLibrary;
 class ProcessPort;
 class WorkerHostPort;
 class ProfilePort;
+class MemoryPort;
 
 struct Platform {
     HostTransport* Host = nullptr;
@@ -35,6 +36,7 @@ struct Platform {
     ProcessPort* Processes = nullptr;
     WorkerHostPort* WorkerHost = nullptr;
     ProfilePort* Profile = nullptr;  // queue.dat
+    MemoryPort* Memory = nullptr;    // the private heap
 };
 
 }  // namespace qvs

@@ -1,6 +1,7 @@
 // The serving records every subsystem shares. Plain structs, zero-filled on
 // creation, linked with Next/Prev; operations on them are free functions.
 #pragma once
+#include <atomic>
 #include <cstdint>
 
 #include "model/list.h"
@@ -242,6 +243,11 @@ struct FileList {
     List<NameNode> ExtensionFilter;
     List<NameNode> CreationFolder;
     List<ListChannelLink> Channels;
+    // Generations asked for and not yet ended: a generation thread may
+    // still reach the record, so a deleted list waits, marked Retired (read
+    // and written under the list-generation lock), until the count is 0.
+    std::atomic<uint32_t> PendingGenerations{0};
+    uint32_t Retired = 0;
     FileList* Next = nullptr;
     FileList* Prev = nullptr;
 };

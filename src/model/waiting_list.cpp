@@ -5,16 +5,10 @@
 namespace qvs {
 namespace {
 
-std::string Folded(const char* text) {
-    std::string folded = text ? text : "";
-    for (char& c : folded) c = FoldCase(c);
-    return folded;
-}
-
 std::string RequestKey(const char* nick, const char* path) {
-    std::string key = Folded(nick);
+    std::string key = FoldedName(nick);
     key += '\0';
-    key += Folded(path);
+    key += FoldedName(path);
     return key;
 }
 
@@ -41,12 +35,12 @@ void WaitingList::LinkIntoChain(NickChain& chain, QueueEntry* entry) {
 }
 
 void WaitingList::Index(QueueEntry* entry) {
-    LinkIntoChain(byNick_[Folded(entry->Nick.c_str())], entry);
+    LinkIntoChain(byNick_[FoldedName(entry->Nick.c_str())], entry);
     ++byRequest_[RequestKey(entry->Nick.c_str(), entry->FilePath.c_str())];
 }
 
 void WaitingList::Unindex(QueueEntry* entry) {
-    auto chain = byNick_.find(Folded(entry->Nick.c_str()));
+    auto chain = byNick_.find(FoldedName(entry->Nick.c_str()));
     if (chain != byNick_.end()) {
         NickChain& links = chain->second;
         if (entry->NickPrev) entry->NickPrev->NickNext = entry->NickNext; else links.First = entry->NickNext;
@@ -85,12 +79,12 @@ void WaitingList::Rename(QueueEntry* entry, const char* nick) {
 }
 
 QueueEntry* WaitingList::FirstOfNick(const char* nick) const {
-    auto chain = byNick_.find(Folded(nick));
+    auto chain = byNick_.find(FoldedName(nick));
     return chain == byNick_.end() ? nullptr : chain->second.First;
 }
 
 uint32_t WaitingList::CountOfNick(const char* nick) const {
-    auto chain = byNick_.find(Folded(nick));
+    auto chain = byNick_.find(FoldedName(nick));
     return chain == byNick_.end() ? 0 : chain->second.Count;
 }
 

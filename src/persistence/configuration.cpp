@@ -31,4 +31,12 @@ void SaveAllConfiguration(ModuleState& state) {
     SaveUserGroups(state);
 }
 
+void SaveConfigurationOnSchedule(ModuleState& state) {
+    const GlobalSettings& settings = state.Settings;
+    if (settings.UseSaveConfig != 1 || settings.SaveConfigInterval == 0) return;
+    if (++state.ConfigSaveMinutes < settings.SaveConfigInterval) return;
+    state.ConfigSaveMinutes = 0;
+    SaveAllConfiguration(state);
+}
+
 }  // namespace qvs

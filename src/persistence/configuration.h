@@ -10,4 +10,9 @@ void LoadAllConfiguration(ModuleState& state);
 // Flood.dat, randomfile.dat, advertisement.dat, list.dat, channel.dat, user.dat.
 void SaveAllConfiguration(ModuleState& state);
 
+// The housekeeping tick's share: with "Save configuration every" on, every
+// SaveConfigInterval minutes, so a crash of the host loses at most that much
+// of the statistics and settings.
+void SaveConfigurationOnSchedule(ModuleState& state);
+
 }  // namespace qvs

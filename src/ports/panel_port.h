@@ -30,12 +30,19 @@ public:
     virtual void QueueRowAdded(QueueKind kind, QueueEntry* entry) = 0;
     virtual void QueueRowChanged(QueueKind kind, QueueEntry* entry) = 0;
     virtual void QueueRowRemoved(QueueKind kind, QueueEntry* entry) = 0;
+    // The queue's waiting entries changed wholesale (reordered, cleared): its
+    // rows are shown again in queue order, selected rows staying selected.
+    virtual void RefillQueueRows(QueueKind kind, ChannelConfig* config, ServedChannel* channel) = 0;
+    // A minute passed: the "Wait" column of the shown rows reads one more.
+    virtual void RefreshWaitColumns() = 0;
     // Statistics page: the four counters, when config is the channel shown.
     virtual void RefreshChannelStatistics(ChannelConfig* config) = 0;
     // "Global Send Speed" (bytes per second) and the commands waiting in
     // flood control for the shown channel's first connection.
     virtual void ShowGlobalSendSpeed(uint32_t cps) = 0;
     virtual void ShowPendingCommands(uint32_t count) = 0;
+    // "Allocated memory:" on the statistics page: kilobytes, or "n/a".
+    virtual void ShowAllocatedMemory(const char* text) = 0;
     // List manager: one column of the list's row (found by its item data).
     // May come from a generation thread: the panel applies it when free and
     // never makes that thread wait for the UI thread.
@@ -55,9 +62,12 @@ public:
     void QueueRowAdded(QueueKind, QueueEntry*) override {}
     void QueueRowChanged(QueueKind, QueueEntry*) override {}
     void QueueRowRemoved(QueueKind, QueueEntry*) override {}
+    void RefillQueueRows(QueueKind, ChannelConfig*, ServedChannel*) override {}
+    void RefreshWaitColumns() override {}
     void RefreshChannelStatistics(ChannelConfig*) override {}
     void ShowGlobalSendSpeed(uint32_t) override {}
     void ShowPendingCommands(uint32_t) override {}
+    void ShowAllocatedMemory(const char*) override {}
     void ShowListColumn(const FileList*, ListColumn, const char*) override {}
     void RefreshListViews() override {}
 };

@@ -7,6 +7,7 @@
 #include "ports/file_port.h"
 #include "ports/host_transport.h"
 #include "ports/list_body_library.h"
+#include "ports/memory_port.h"
 #include "ports/panel_port.h"
 #include "ports/process_port.h"
 #include "ports/profile_port.h"

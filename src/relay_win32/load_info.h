@@ -12,7 +12,7 @@ struct LoadInfo {
     HWND mHwnd;
     BOOL mKeep;
     BOOL mUnicode;
-    DWORD mBeep;
+    DWORD mBeta;  // the host's beta number; unused
     DWORD mBytes;
 };
 

@@ -8,6 +8,7 @@
 #include "hostlink/text_routines.h"
 #include "messaging/routing.h"
 #include "model/paths.h"
+#include "sending/close_host_send.h"
 #include "sending/scheduler.h"
 #include "sending/send_slots.h"
 
@@ -44,7 +45,7 @@ void EndSlowSend(ModuleState& state, ServedChannel* channel, QueueEntry* entry, 
     std::snprintf(text, sizeof text, kTooSlowNotice, PathFileName(entry->FilePath.c_str()),
                   static_cast<unsigned long>(config->MinSendCps));
     SendNotice(state, entry->ConnectionId, entry->Nick.c_str(), text, config->ChannelName.c_str());
-    Execute(state, "/close -s%lu %s", static_cast<unsigned long>(sendNumber), entry->Nick.c_str());
+    CloseNthHostSend(state, entry->ConnectionId, sendNumber, entry->Nick.c_str());
     EndSend(state, QueueKind::Regular, channel->Regular, entry);
     RunScheduler(state, channel);
 }

@@ -5,10 +5,9 @@
 
 namespace qvs {
 
-bool EntryCanStart(const QueueEntry* entry) {
-    if (entry->Held) return false;
-    return !(entry->IsList && entry->List && entry->List->Updating);
-}
+bool ListFileIsRebuilding(const QueueEntry* entry) { return entry->IsList && entry->List && entry->List->Updating; }
+
+bool EntryCanStart(const QueueEntry* entry) { return !entry->Held && !ListFileIsRebuilding(entry); }
 
 bool NickIsSending(const Queue& queue, const char* nick) {
     for (const QueueEntry* entry = queue.Sending.Head; entry; entry = entry->Next)

@@ -5,6 +5,10 @@
 
 namespace qvs {
 
+// A list entry whose list file is being rebuilt right now: there is no file
+// to send until the rebuild ends.
+bool ListFileIsRebuilding(const QueueEntry* entry);
+
 // Not held, and not a list file that is being rebuilt right now.
 bool EntryCanStart(const QueueEntry* entry);
 

@@ -1,9 +1,16 @@
 #include "stats/statistics.h"
 
 #include "hostlink/host_link.h"
+#include "model/channel_config.h"
+#include "ports/panel_port.h"
 #include "stats/number_texts.h"
 
 namespace qvs {
+namespace {
+
+constexpr char kResetQuestion[] = "Do you really want to reset the channel statistics?";
+
+}  // namespace
 
 void RecordCompletedSend(ChannelConfig* config, uint32_t bytes, uint32_t speed) {
     ++config->NoOfFilesSent;
@@ -31,6 +38,28 @@ CombinedStatisticsTexts FormatCombinedStatistics(ModuleState& state) {
     texts.Fastest = FormatSpeed(sums.FastestSend);
     texts.Average = AverageSendText(state, sums.SpeedSum, sums.FilesSent);
     return texts;
+}
+
+ChannelStatisticsTexts FormatChannelStatistics(ModuleState& state, const ChannelConfig* config) {
+    ChannelStatisticsTexts texts;
+    texts.Files = FormatThousands(config->NoOfFilesSent);
+    texts.Size = FormatSize(config->SizeOfFilesSent);
+    texts.Fastest = FormatSpeed(config->MaxSendSpeed);
+    texts.Average = AverageSendText(state, config->AvgSendSpeed, config->NoOfFilesSent);
+    return texts;
+}
+
+// The box's modal loop goes on handling events, which may delete the channel.
+uint32_t ResetChannelStatistics(ModuleState& state, ChannelConfig* config) {
+    if (!ChannelConfigExists(state, config)) return 0;
+    if (state.Ports.Panel->ShowMessage(kResetQuestion, kIconQuestion) != kAnswerYes) return 0;
+    if (!ChannelConfigExists(state, config)) return 0;
+    config->NoOfFilesSent = 0;
+    config->SizeOfFilesSent = 0;
+    config->AvgSendSpeed = 0;
+    config->MaxSendSpeed = 0;
+    state.Ports.Panel->RefreshChannelStatistics(config);
+    return 1;
 }
 
 std::string AverageSendText(ModuleState& state, uint64_t speedSum, uint64_t filesSent) {

@@ -30,6 +30,21 @@ struct CombinedStatisticsTexts {
 };
 CombinedStatisticsTexts FormatCombinedStatistics(ModuleState& state);
 
+// The four fields of the statistics page for one channel: "Files sent:",
+// "Size of files sent:", "Fastest send:" and "Average send:".
+struct ChannelStatisticsTexts {
+    std::string Files;
+    std::string Size;
+    std::string Fastest;
+    std::string Average;
+};
+ChannelStatisticsTexts FormatChannelStatistics(ModuleState& state, const ChannelConfig* config);
+
+// "Reset stat.": after the operator's yes the channel's four counters start
+// again from 0 and the page shows them; the top list file stays. 1 when
+// reset; a channel deleted meanwhile is left alone.
+uint32_t ResetChannelStatistics(ModuleState& state, ChannelConfig* config);
+
 // The average send speed (speed sum / files, 0 without files) as the host's
 // "$bytes(%s,k)" writes it, followed by " KB/s".
 std::string AverageSendText(ModuleState& state, uint64_t speedSum, uint64_t filesSent);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/memory.h"
+#include "model/queue_ops.h"
 #include "ports/panel_port.h"
 #include "users/group_membership.h"
 
@@ -74,28 +75,6 @@ void SelectGroup(ModuleState& state, ChannelConfig* config, UserGroup* group) {
     selection->Ignored = defaults.Ignored;
     selection->TreatAs = defaults.TreatAs;
     config->UserGroupLinks.PushBack(selection);
-}
-
-void Forget(const List<QueueEntry>& entries, const GroupSelection* selection) {
-    for (QueueEntry* entry = entries.Head; entry; entry = entry->Next)
-        if (entry->Group == selection) entry->Group = nullptr;
-}
-
-void ForgetInQueue(Queue& queue, const GroupSelection* selection) {
-    Forget(queue.Waiting.Entries(), selection);
-    Forget(queue.Sending, selection);
-}
-
-// Every queue of the module, as an entry may have come through any channel.
-void ForgetEverywhere(ModuleState& state, const GroupSelection* selection) {
-    for (Connection* connection = state.Connections.Head; connection; connection = connection->Next)
-        for (ServedChannel* channel = connection->ServedChannels.Head; channel; channel = channel->Next)
-            ForgetInQueue(channel->Regular, selection);
-    for (ChannelConfig* config = state.ChannelConfigs.Head; config; config = config->Next) {
-        ForgetInQueue(config->Small, selection);
-        ForgetInQueue(config->OpVoice, selection);
-    }
-    ForgetInQueue(state.ListQueue, selection);
 }
 
 }  // namespace
@@ -177,7 +156,10 @@ std::vector<UserGroup*> AddGroupsToChannel(ModuleState& state, ChannelConfig* co
 }
 
 void RemoveGroupSelection(ModuleState& state, GroupSelection* selection) {
-    ForgetEverywhere(state, selection);
+    // Entries that carry the selection keep their place, without its settings.
+    VisitAllEntries(state, [selection](QueueEntry* entry) {
+        if (entry->Group == selection) entry->Group = nullptr;
+    });
     if (selection->Config) selection->Config->UserGroupLinks.Unlink(selection);
     DeleteRecord(selection);
 }

@@ -31,4 +31,21 @@ void DestroyPrivateHeap() {
     if (owned) HeapDestroy(heap);
 }
 
+HeapUsage PrivateHeapMemory::MeasureHeap() {
+    HeapUsage usage;
+    if (!HeapLock(g_heap)) return usage;
+    PROCESS_HEAP_ENTRY entry{};
+    while (HeapWalk(g_heap, &entry))
+        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) usage.AllocatedBytes += entry.cbData;
+    DWORD end = GetLastError();
+    HeapUnlock(g_heap);
+    if (end == ERROR_NO_MORE_ITEMS)
+        usage.End = HeapWalkEnd::Finished;
+    else if (end == ERROR_CALL_NOT_IMPLEMENTED)
+        usage.End = HeapWalkEnd::Unsupported;
+    return usage;
+}
+
+void PrivateHeapMemory::CompactHeap() { HeapCompact(g_heap, 0); }
+
 }  // namespace qvs

@@ -3,6 +3,8 @@
 #pragma once
 #include "win32/windows_api.h"
 
+#include "ports/memory_port.h"
+
 namespace qvs {
 
 constexpr SIZE_T kPrivateHeapInitialSize = 0x500000;
@@ -15,5 +17,13 @@ void CreatePrivateHeap();
 // (a record's owner that outlives the heap) is ignored, and the rare late
 // allocation comes from the process heap and is left there.
 void DestroyPrivateHeap();
+
+// The statistics page's view of that heap. The walk holds the heap's lock,
+// as a generation thread may allocate meanwhile.
+class PrivateHeapMemory final : public MemoryPort {
+public:
+    HeapUsage MeasureHeap() override;
+    void CompactHeap() override;
+};
 
 }  // namespace qvs

@@ -140,10 +140,10 @@ TEST_F(HostModelTest, ChannelsSharedAndModesAsTheCompanionScriptTellsThem) {
     EXPECT_EQ(Answer(model, "$GetComChan(1, bob)"), "0");
 }
 
-TEST_F(HostModelTest, RunningSendsByNickAndByNumber) {
-    model.StartSend(RunningSend{1, "bob", "C:\\shared\\a.txt", 1200});
-    model.StartSend(RunningSend{2, "bob", "C:\\other\\b.txt", 10});
-    model.StartSend(RunningSend{1, "bob", "C:\\shared\\sub\\c.txt", 300});
+TEST_F(HostModelTest, SendWindowsByNickAndByNumberStayWhenTheyEnd) {
+    model.Sends().Open(1, "bob", "C:\\shared\\a.txt", 1200);
+    model.Sends().Open(2, "bob", "C:\\other\\b.txt", 10);
+    model.Sends().Open(1, "bob", "C:\\shared\\sub\\c.txt", 300);
     EXPECT_EQ(Answer(model, "$GetSendCountPerNick(1,bob)"), "2");
     EXPECT_EQ(Answer(model, "$GetSendPathName(1, bob,2)"), "C:\\shared\\sub\\");
     EXPECT_EQ(Answer(model, "$GetSendFileName(1 ,bob,2)"), "c.txt");
@@ -152,15 +152,23 @@ TEST_F(HostModelTest, RunningSendsByNickAndByNumber) {
     EXPECT_EQ(Answer(model, "$send(0)"), "3");
     EXPECT_EQ(Answer(model, "$send(2)"), "bob");
     EXPECT_EQ(Answer(model, "$send(2).cps"), "10");
-    EXPECT_EQ(Answer(model, "$send(2).file"), "C:\\other\\b.txt");
+    EXPECT_EQ(Answer(model, "$send(2).file"), "b.txt");
+    EXPECT_EQ(Answer(model, "$send(2).path"), "C:\\other\\");
     EXPECT_EQ(Answer(model, "$send(2).cid"), "2");
+    EXPECT_EQ(Answer(model, "$send(2).status"), "active");
+    EXPECT_EQ(Answer(model, "$send(2).sent"), "<refused>") << "not a property the host documents";
     EXPECT_EQ(Answer(model, "$send(4)"), "");
     model.RenameUser(1, "bob", "robert");
+    EXPECT_EQ(Answer(model, "$GetSendCountPerNick(1,robert)"), "0") << "a nick change moves no send";
+    model.Sends().MoveToNick(1, "bob", "robert");
     EXPECT_EQ(Answer(model, "$GetSendCountPerNick(1,robert)"), "2");
     EXPECT_EQ(Answer(model, "$GetSendCountPerNick(2,bob)"), "1");
-    EXPECT_TRUE(model.EndSend(1, "ROBERT", "c:\\shared\\a.txt"));
-    EXPECT_FALSE(model.EndSend(1, "robert", "C:\\shared\\a.txt"));
-    EXPECT_EQ(Answer(model, "$GetSendCountPerNick(1,robert)"), "1");
+    EXPECT_TRUE(model.Sends().End(1, "ROBERT", "c:\\shared\\a.txt", false, 0, 0));
+    EXPECT_FALSE(model.Sends().End(1, "robert", "C:\\shared\\a.txt", true, 0, 0)) << "ended once";
+    EXPECT_EQ(Answer(model, "$send(1).status"), "failed");
+    EXPECT_EQ(Answer(model, "$GetSendCountPerNick(1,robert)"), "2") << "the dead window keeps its number";
+    EXPECT_EQ(Answer(model, "$GetSendFileName(1 ,robert,1)"), "") << "but tells no file";
+    EXPECT_EQ(Answer(model, "$GetSendFileName(1 ,robert,2)"), "c.txt");
 }
 
 TEST_F(HostModelTest, ClockOverridesAndRefusals) {
@@ -187,14 +195,14 @@ TEST(SendCommandsTest, TheFourSendAliasesStartSends) {
     NoteSendCommand(model, "/scid 4 /SendFileAlternateLimit 4 20 dan 59 C:\\d.txt");
     NoteSendCommand(model, "/notice bob /SendFile 1 bob C:\\x.txt");
     NoteSendCommand(model, "/SendFile 1 bob");
-    ASSERT_EQ(model.SendCount(), 4u);
-    EXPECT_EQ(Answer(model, "$send(1).file"), "C:\\shared\\a file.txt");
+    ASSERT_EQ(model.Sends().Count(), 4u);
+    EXPECT_EQ(Answer(model, "$send(1).file"), "a file.txt");
     EXPECT_EQ(Answer(model, "$send(2)"), "ann");
     EXPECT_EQ(Answer(model, "$send(2).cid"), "2");
     EXPECT_EQ(Answer(model, "$send(3)"), "cid");
-    EXPECT_EQ(Answer(model, "$send(3).file"), "C:\\c.txt");
+    EXPECT_EQ(Answer(model, "$send(3).path"), "C:\\");
     EXPECT_EQ(Answer(model, "$send(4)"), "dan");
-    EXPECT_EQ(Answer(model, "$send(4).file"), "C:\\d.txt");
+    EXPECT_EQ(Answer(model, "$send(4).file"), "d.txt");
 }
 
 TEST(SendCommandsTest, TheHostsCloseEndsTheNthSendToTheNick) {
@@ -207,7 +215,7 @@ TEST(SendCommandsTest, TheHostsCloseEndsTheNthSendToTheNick) {
     NoteSendCommand(model, "/close -m bob");
     NoteSendCommand(model, "/close -s bob");
     NoteSendCommand(model, "/close -s3 bob");
-    EXPECT_EQ(model.SendCount(), 3u);
+    EXPECT_EQ(model.Sends().Count(), 3u);
     NoteSendCommand(model, "/close -s2 BOB");
     EXPECT_EQ(Answer(model, "$GetSendCountPerNick(1,bob)"), "1");
     EXPECT_EQ(Answer(model, "$GetSendFileName(1 ,bob,1)"), "a.txt");

@@ -177,9 +177,22 @@ TEST_F(GenerationTest, ListGenTrimsTheNameRunsOnAThreadAndAnswersUnknownNamesAtO
     EXPECT_EQ(list->Updating, 0u);
     platform.Worker.RunPending();
     EXPECT_EQ(posted, std::vector<std::string>{"/QVSListDone 1 Movies"});
-    ListGenRequested(state, " \x06 Nothing?\r\n");
-    ListGenRequested(state, "nothing $me");  // would change the command it goes into
-    EXPECT_EQ(host.Executed, std::vector<std::string>{"/QVSListDone 0 Nothing?"});
+    // An unknown name is always answered, defused like any text in a command.
+    const struct {
+        const char* Data;
+        const char* Answer;
+    } unknown[] = {
+        {" \x06 Nothing?\r\n", "/QVSListDone 0 Nothing?"},
+        {"my list", "/QVSListDone 0 my list"},
+        {"nothing $me %x | a|b", "/QVSListDone 0 nothing \x02\x02$me \x02\x02%x \x02\x02| a|b"},
+        {"two\r\nlines", "/QVSListDone 0 two  lines"},
+        {"", "/QVSListDone 0 "},
+    };
+    for (const auto& c : unknown) {
+        host.Executed.clear();
+        ListGenRequested(state, c.Data);
+        EXPECT_EQ(host.Executed, std::vector<std::string>{c.Answer}) << c.Data;
+    }
 }
 
 TEST_F(GenerationTest, AutomaticListsAreGeneratedBeforeARequestIsQueuedOncePerDay) {

@@ -197,7 +197,9 @@ TEST(RelayHostProfile, VersionDecidesBufferSizeAndEncoding) {
         bool Utf8, UnicodeField;
     } const cases[] = {
         {5, 91, 99, 900, false, false},   {6, 31, 99, 900, false, false},   {6, 32, 99, 4150, false, false},
-        {6, 35, 99, 4150, false, false},  {7, 0, 99, 4150, true, true},     {7, 63, 99, 4150, true, true},
+        {6, 35, 99, 4150, false, false},  {7, 0, 99, 4150, true, true},     {7, 52, 99, 4150, true, true},
+        {7, 53, 99, 8292, true, true},    {7, 61, 99, 8292, true, true},    {7, 62, 99, 10340, true, true},
+        {7, 63, 99, 10340, true, true},
         {7, 64, 10240, 10240, true, true}, {7, 80, 8192, 8192, true, true}, {8, 1, 20000, 20000, true, true},
     };
     for (const auto& c : cases) {

@@ -25,7 +25,7 @@ protected:
     std::vector<std::string> Closes() const {
         std::vector<std::string> closes;
         for (const std::string& command : host.Executed)
-            if (command.rfind("/close", 0) == 0) closes.push_back(command);
+            if (command.find("/close") != std::string::npos) closes.push_back(command);
         return closes;
     }
 };
@@ -91,7 +91,7 @@ TEST_F(MinimumSpeedTest, ASendAveragingBelowTheMinimumIsClosedAtThe25thReading) 
     Checks(24);
     EXPECT_TRUE(Closes().empty());
     Checks(1);
-    EXPECT_EQ(Closes(), (std::vector<std::string>{"/close -s1 bob"}));
+    EXPECT_EQ(Closes(), (std::vector<std::string>{"/scid 1 /close -s1 bob"}));
     EXPECT_EQ(Notices().back(), kTooSlowNotice);
     EXPECT_TRUE(channel->Regular.Sending.Empty());
     Report("bob", "C:\\files\\slow.avi", false);
@@ -115,7 +115,7 @@ TEST_F(MinimumSpeedTest, SendsToOneNickAreToldApartByPath) {
     HostSend& slow = Running("C:\\files\\slow.avi");
     slow.Cps = "10";
     Checks(25);
-    EXPECT_EQ(Closes(), (std::vector<std::string>{"/close -s2 bob"}));
+    EXPECT_EQ(Closes(), (std::vector<std::string>{"/scid 1 /close -s2 bob"}));
     EXPECT_TRUE(channel->Regular.Sending.Empty());
     EXPECT_EQ(config->Small.Sending.Count, 1u);
 }

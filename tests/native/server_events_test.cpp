@@ -66,6 +66,21 @@ TEST_F(ServerEventsTest, ConnectEvaluatesTheNetworkAndMatchesItsSettings) {
     EXPECT_EQ(platform.Windows.Live.count(connection->FloodWindow), 1u);
 }
 
+TEST_F(ServerEventsTest, ASecondConnectForAKnownIdKeepsTheOneRecordAndItsChannels) {
+    NewChannelConfig(state, "#chan");
+    Connect(1);
+    Join(1, "#chan");
+    Connection* first = FindConnection(state, 1);
+    Connect(1);
+    Connect(2);
+    EXPECT_EQ(state.Connections.Count, 2u);
+    EXPECT_EQ(FindConnection(state, 1), first);
+    EXPECT_EQ(first->ServedChannels.Count, 1u) << "the served channel stays with its connection";
+    EXPECT_EQ(platform.Windows.Live.size(), 2u) << "one flood window per connection";
+    Post(kEventDisconnect, 1, 0);
+    EXPECT_EQ(FindConnection(state, 1), nullptr) << "one disconnect ends it";
+}
+
 TEST_F(ServerEventsTest, ActiveConnectionAsksWithoutScid) {
     host.Answer("$network", "Undernet");
     Connect(0);
@@ -382,7 +397,7 @@ TEST_F(ServerEventsTest, ReleasingASendingEntryClosesTheMatchingHostSend) {
     host.Answer("$GetSendFileName(1 ,bob,2)", "b.TXT");
     Part(1, "#chan");
     ASSERT_EQ(host.Executed.size(), 1u);
-    EXPECT_EQ(host.Executed[0], "/close -s2 bob");
+    EXPECT_EQ(host.Executed[0], "/scid 1 /close -s2 bob") << "on the connection that numbers the sends";
 }
 
 TEST_F(ServerEventsTest, RemovingAChannelConfigReleasesEverythingItOwns) {

@@ -45,6 +45,17 @@ TEST_F(GroupOperationsTest, PoolAndGroupNamesStayUnique) {
     EXPECT_EQ(std::string(AddUserGroup(state, std::string(150, 'g').c_str())->GroupName.c_str()).size(), 99u);
 }
 
+TEST_F(GroupOperationsTest, RenamingAGroupKeepsTheChannelsSelections) {
+    UserGroup* friends = Group("Friends", {"bob"});
+    ASSERT_TRUE(AddGroupsToChannel(state, config, {friends}).empty());
+    GroupSelection* selection = config->UserGroupLinks.Head;
+    selection->Priority = 1;
+    ASSERT_TRUE(RenameUserGroup(state, friends, std::string(2000, 'r').c_str()));
+    EXPECT_EQ(friends->GroupName.Length(), 99u);
+    EXPECT_EQ(FindGroupSelection(config, "BOB"), selection);
+    EXPECT_EQ(selection->Priority, 1u);
+}
+
 TEST_F(GroupOperationsTest, OverlappingGroupsAreRefusedAndDefaultsCopied) {
     state.NewGroupDefaults = {7, 3, 1, 0, kTreatVoice};
     UserGroup* a = Group("a", {"x", "y"});

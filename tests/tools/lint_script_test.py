@@ -28,8 +28,13 @@ PLANTED = [
      "// command"),
     ("eval", "var %chan = $comchan($nick, 1)", "var %chan = $eval($1-, 2)", "$eval"),
     ("eval brackets", "var %chan = $comchan($nick, 1)", "var %chan = [ $1- ]", "brackets"),
-    ("timer calling a local alias", "alias qvs.replay {", "alias -l qvs.replay {", "local alias qvs.replay"),
-    ("timer with text", ".timerqvsreplay -m 40 250 qvs.replay", ".timerqvsreplay 1 1 msg $nick $1-", "timer"),
+    ("timer calling a local alias", "  qvs.warnlock\n  var %running", "  .timerqvs 1 1 qvs.replay\n  var %running",
+     "local alias qvs.replay"),
+    ("timer with text", "  qvs.warnlock\n  var %running", "  .timerqvs 1 1 msg $nick $1-\n  var %running", "timer"),
+    ("send status mIRC never reports", "$istok(active waiting,", "$istok(active inactive,", 'status "inactive"'),
+    ("status compared to an unknown word", "if (%i) && ($qvs.running(%i)) return $send(%i).file",
+     "if ($send(%i).status != done) return $send(%i).file", 'status "done"'),
+    ("send window not minimized", "else dcc send -m $3", "else dcc send $3", "unminimized"),
 ]
 
 

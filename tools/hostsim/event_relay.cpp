@@ -1,6 +1,8 @@
 #include "event_relay.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "wire/server_event_wire.h"
 
@@ -92,6 +94,8 @@ bool PostBlock(HWND panel, uint32_t message, uint32_t first, char* block) {
     return false;
 }
 
+uint32_t Number(const std::string& word) { return static_cast<uint32_t>(std::strtoul(word.c_str(), nullptr, 10)); }
+
 // The companion script's line for an event: fields separated by blanks.
 std::string Line(uint32_t id, const std::string& rest) { return std::to_string(id) + " " + rest; }
 
@@ -120,11 +124,39 @@ const char* RelayExportFor(uint32_t message) {
     }
 }
 
+// The line's fields: the first fields - 1 single words, the last the rest.
+std::vector<std::string> Fields(const std::string& line, std::size_t fields) {
+    std::vector<std::string> split;
+    std::size_t start = 0;
+    for (std::size_t i = 1; i < fields; ++i) {
+        std::size_t blank = line.find(' ', start);
+        split.push_back(line.substr(start, blank - start));
+        start = blank + 1;
+    }
+    split.push_back(line.substr(start));
+    return split;
+}
+
 }  // namespace
 
 bool EventRelay::Through(const char* exportName, const std::string& line, std::size_t fields, bool freeText) {
     std::string hostLine = relay_->HostLine(line);
     return relay_->Call(exportName, hostLine) == WellFormed(hostLine, fields, freeText);
+}
+
+bool EventRelay::PostScriptLine(HWND panel, const std::string& exportName, const std::string& line) {
+    if (relay_) return relay_->Call(exportName.c_str(), relay_->HostLine(line));
+    bool ended = exportName == "SendComplete" || exportName == "SendFail";
+    if (ended && WellFormed(line, 5, true)) {
+        std::vector<std::string> f = Fields(line, 5);
+        return PostSendEnded(panel, exportName == "SendComplete", Number(f[0]), f[1], f[4], Number(f[2]),
+                             Number(f[3]));
+    }
+    if (exportName == "NickChange" && WellFormed(line, 3, false)) {
+        std::vector<std::string> f = Fields(line, 3);
+        return PostNickChange(panel, Number(f[0]), f[1], f[2]);
+    }
+    return false;
 }
 
 bool EventRelay::PostText(HWND panel, uint32_t id, const std::string& channelText, const std::string& nick,

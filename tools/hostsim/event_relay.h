@@ -43,6 +43,9 @@ public:
     // 1526, 1527, 1536 and anything without a payload.
     bool PostBare(HWND panel, uint32_t message, uint32_t first);
     bool PostRaw(HWND panel, uint32_t message, uint32_t first, RawPayload payload, const std::string& text);
+    // A line the followed companion script hands to a relay export, posted
+    // only when the relay would post it (it is well formed): true when posted.
+    bool PostScriptLine(HWND panel, const std::string& exportName, const std::string& line);
 
 private:
     bool Through(const char* exportName, const std::string& line, std::size_t fields, bool freeText);

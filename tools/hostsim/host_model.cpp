@@ -66,19 +66,7 @@ bool SplitIdentifier(const std::string& text, std::string& name, std::vector<std
     return true;
 }
 
-std::string FolderOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string FileOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
-
-bool SameName(const std::string& a, const std::string& b) { return Lower(a) == Lower(b); }
 
 void HostModel::Connect(uint32_t id, const std::string& network, const std::string& me) {
     connections_[id] = Connection{network, me, {}};
@@ -91,13 +79,13 @@ void HostModel::Disconnect(uint32_t id) {
 }
 
 void HostModel::Join(uint32_t id, const std::string& channel) {
-    Connection* connection = Find(id);
+    Connection* connection = FindToChange(id);
     if (!connection || FindChannel(id, channel)) return;
     connection->Channels.push_back(Channel{channel, {ChannelUser{connection->Me, false, false}}});
 }
 
 void HostModel::Part(uint32_t id, const std::string& channel) {
-    Connection* connection = Find(id);
+    Connection* connection = FindToChange(id);
     if (!connection) return;
     auto& channels = connection->Channels;
     channels.erase(std::remove_if(channels.begin(), channels.end(),
@@ -106,7 +94,7 @@ void HostModel::Part(uint32_t id, const std::string& channel) {
 }
 
 void HostModel::SetUser(uint32_t id, const std::string& channel, const std::string& nick, bool op, bool voice) {
-    Connection* connection = Find(id);
+    Connection* connection = FindToChange(id);
     if (!connection) return;
     for (Channel& c : connection->Channels) {
         if (!SameName(c.Name, channel)) continue;
@@ -121,7 +109,7 @@ void HostModel::SetUser(uint32_t id, const std::string& channel, const std::stri
 }
 
 void HostModel::RemoveUser(uint32_t id, const std::string& channel, const std::string& nick) {
-    Connection* connection = Find(id);
+    Connection* connection = FindToChange(id);
     if (!connection) return;
     for (Channel& c : connection->Channels) {
         if (!SameName(c.Name, channel)) continue;
@@ -132,36 +120,37 @@ void HostModel::RemoveUser(uint32_t id, const std::string& channel, const std::s
 }
 
 void HostModel::RenameUser(uint32_t id, const std::string& from, const std::string& to) {
-    Connection* connection = Find(id);
+    Connection* connection = FindToChange(id);
     if (!connection) return;
     for (Channel& c : connection->Channels)
         for (ChannelUser& user : c.Users)
             if (SameName(user.Nick, from)) user.Nick = to;
-    for (RunningSend& send : sends_)
-        if (send.ConnectionId == id && SameName(send.Nick, from)) send.Nick = to;
 }
 
 void HostModel::SetOwnNick(uint32_t id, const std::string& nick) {
-    Connection* connection = Find(id);
+    Connection* connection = FindToChange(id);
     if (!connection) return;
     RenameUser(id, connection->Me, nick);
     connection->Me = nick;
 }
 
-bool HostModel::EndSend(uint32_t id, const std::string& nick, const std::string& path) {
-    for (auto it = sends_.begin(); it != sends_.end(); ++it)
-        if (it->ConnectionId == id && SameName(it->Nick, nick) && SameName(it->Path, path)) {
-            sends_.erase(it);
-            return true;
-        }
-    return false;
+bool HostModel::CloseSend(uint32_t id, const std::string& nick, uint32_t n) {
+    return sends_.Close(id ? id : active_, nick, n);
 }
 
-bool HostModel::CloseSend(uint32_t id, const std::string& nick, uint32_t n) {
-    const RunningSend* send = NthSendTo(id ? id : active_, nick, n);
-    if (!send) return false;
-    sends_.erase(sends_.begin() + (send - sends_.data()));
-    return true;
+std::vector<uint32_t> HostModel::ConnectionIds() const {
+    std::vector<uint32_t> ids;
+    for (const auto& connection : connections_) ids.push_back(connection.first);
+    return ids;
+}
+
+uint32_t HostModel::SharedChannels(uint32_t id, const std::string& nick) const {
+    uint32_t shared = 0;
+    if (const Connection* connection = Find(id))
+        for (const Channel& c : connection->Channels)
+            for (const ChannelUser& user : c.Users)
+                if (SameName(user.Nick, nick)) ++shared;
+    return shared;
 }
 
 void HostModel::Override(const std::string& identifier, const std::string& value) {
@@ -174,13 +163,17 @@ void HostModel::Refuse(const std::string& identifier) {
     refused_.insert(identifier);
 }
 
-bool HostModel::Evaluate(const std::string& identifier, std::string& value) const {
-    if (refused_.count(identifier)) return false;
+HostModel::Preset HostModel::FindPreset(const std::string& identifier, std::string& value) const {
+    if (refused_.count(identifier)) return Preset::Refused;
     auto overridden = overrides_.find(identifier);
-    if (overridden != overrides_.end()) {
-        value = overridden->second;
-        return true;
-    }
+    if (overridden == overrides_.end()) return Preset::None;
+    value = overridden->second;
+    return Preset::Set;
+}
+
+bool HostModel::Evaluate(const std::string& identifier, std::string& value) const {
+    Preset preset = FindPreset(identifier, value);
+    if (preset != Preset::None) return preset == Preset::Set;
     std::string name, property;
     std::vector<std::string> args;
     if (!SplitIdentifier(identifier, name, args, property)) return false;
@@ -192,7 +185,7 @@ const Connection* HostModel::Find(uint32_t id) const {
     return found == connections_.end() ? nullptr : &found->second;
 }
 
-Connection* HostModel::Find(uint32_t id) {
+Connection* HostModel::FindToChange(uint32_t id) {
     auto found = connections_.find(id ? id : active_);
     return found == connections_.end() ? nullptr : &found->second;
 }
@@ -213,11 +206,10 @@ const ChannelUser* HostModel::FindUser(uint32_t id, const std::string& channel, 
     return nullptr;
 }
 
-const RunningSend* HostModel::NthSendTo(uint32_t id, const std::string& nick, uint32_t n) const {
-    uint32_t seen = 0;
-    for (const RunningSend& send : sends_)
-        if (send.ConnectionId == id && SameName(send.Nick, nick) && ++seen == n) return &send;
-    return nullptr;
+// A dead window keeps its number but has no path, name or speed to tell.
+const SendWindow* HostModel::RunningSendTo(uint32_t id, const std::string& nick, uint32_t n) const {
+    const SendWindow* window = sends_.NthTo(id, nick, n);
+    return window && window->Running() ? window : nullptr;
 }
 
 bool HostModel::EvaluateScid(const std::vector<std::string>& args, const std::string& property, std::string& value) const {
@@ -233,21 +225,9 @@ bool HostModel::EvaluateScid(const std::vector<std::string>& args, const std::st
 bool HostModel::EvaluateSend(const std::vector<std::string>& args, const std::string& property, std::string& value) const {
     if (args.size() != 1) return false;
     uint32_t n = Number32(args[0]);
-    if (n == 0) {
-        value = std::to_string(sends_.size());
-        return property.empty();
-    }
-    if (n > sends_.size()) {
-        value.clear();
-        return true;
-    }
-    const RunningSend& send = sends_[n - 1];
-    if (property.empty()) value = send.Nick;
-    else if (property == "cps") value = std::to_string(send.Cps);
-    else if (property == "file") value = send.Path;
-    else if (property == "cid") value = std::to_string(send.ConnectionId);
-    else return false;
-    return true;
+    if (n != 0) return sends_.Property(n, property, value);
+    value = std::to_string(sends_.Count());
+    return property.empty();
 }
 
 bool HostModel::EvaluateCall(const std::string& name, const std::vector<std::string>& args, const std::string& property,
@@ -273,12 +253,7 @@ bool HostModel::EvaluateCall(const std::string& name, const std::vector<std::str
         return args.size() == 1;
     }
     if (Calls(name, qvs::kGetComChanFormat)) {
-        uint32_t shared = 0;
-        if (const Connection* connection = connections_.count(id) ? &connections_.at(id) : nullptr)
-            for (const Channel& c : connection->Channels)
-                for (const ChannelUser& user : c.Users)
-                    if (SameName(user.Nick, argument(1))) ++shared;
-        value = std::to_string(shared);
+        value = std::to_string(connections_.count(id) ? SharedChannels(id, argument(1)) : 0);
         return args.size() == 2;
     }
     if (Calls(name, qvs::kGetOpStatusFormat) || Calls(name, qvs::kGetVoiceStatusFormat)) {
@@ -288,17 +263,15 @@ bool HostModel::EvaluateCall(const std::string& name, const std::vector<std::str
         return args.size() == 3;
     }
     if (Calls(name, qvs::kGetSendCountPerNickFormat)) {
-        uint32_t count = 0;
-        while (NthSendTo(id, argument(1), count + 1)) ++count;
-        value = std::to_string(count);
+        value = std::to_string(sends_.CountTo(id, argument(1)));
         return args.size() == 2;
     }
     if (Calls(name, qvs::kGetSendPathNameFormat) || Calls(name, qvs::kGetSendFileNameFormat) ||
         Calls(name, qvs::kGetSendCpsForNickFormat)) {
-        const RunningSend* send = NthSendTo(id, argument(1), Number32(argument(2)));
+        const SendWindow* send = RunningSendTo(id, argument(1), Number32(argument(2)));
         if (!send) value.clear();
-        else if (Calls(name, qvs::kGetSendPathNameFormat)) value = FolderOf(send->Path);
-        else if (Calls(name, qvs::kGetSendFileNameFormat)) value = FileOf(send->Path);
+        else if (Calls(name, qvs::kGetSendPathNameFormat)) value = send->Folder;
+        else if (Calls(name, qvs::kGetSendFileNameFormat)) value = send->File;
         else value = std::to_string(send->Cps);
         return args.size() == 3;
     }

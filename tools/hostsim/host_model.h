@@ -1,13 +1,16 @@
 // What the simulated host knows: connections with their network and own
-// nick, channels with their nicks and modes, running DCC sends, the clock of
+// nick, channels with their nicks and modes, DCC send windows, the clock of
 // $ctime, and answers the scenario sets by hand. It answers the host's
-// identifiers and the companion script's from that.
+// identifiers and, unless the companion script itself is followed, the
+// script's from that, as the script answers them.
 #pragma once
 #include <cstdint>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "send_windows.h"
 
 namespace hostsim {
 
@@ -28,13 +31,6 @@ struct Connection {
     std::vector<Channel> Channels;
 };
 
-struct RunningSend {
-    uint32_t ConnectionId = 0;
-    std::string Nick;
-    std::string Path;  // full path
-    uint32_t Cps = 0;
-};
-
 class HostModel {
 public:
     void Connect(uint32_t id, const std::string& network, const std::string& me);
@@ -47,28 +43,36 @@ public:
     void RenameUser(uint32_t id, const std::string& from, const std::string& to);
     void SetOwnNick(uint32_t id, const std::string& nick);
     bool Knows(uint32_t id) const { return connections_.count(id) != 0; }
+    // Connection id (0: the active one), or null.
+    const Connection* Find(uint32_t id) const;
+    const Channel* FindChannel(uint32_t id, const std::string& name) const;
+    const ChannelUser* FindUser(uint32_t id, const std::string& channel, const std::string& nick) const;
+    uint32_t Active() const { return active_; }
+    // Connection ids in the host's order.
+    std::vector<uint32_t> ConnectionIds() const;
+    // Channels of that connection the nick is in.
+    uint32_t SharedChannels(uint32_t id, const std::string& nick) const;
 
-    void StartSend(const RunningSend& send) { sends_.push_back(send); }
-    // False when no such send runs.
-    bool EndSend(uint32_t id, const std::string& nick, const std::string& path);
-    // The n-th send to the nick (from 1) on connection id (0: the active
+    SendWindows& Sends() { return sends_; }
+    const SendWindows& Sends() const { return sends_; }
+    // The n-th window of the nick (from 1) on connection id (0: the active
     // one) is closed; false when there is none.
     bool CloseSend(uint32_t id, const std::string& nick, uint32_t n);
-    std::size_t SendCount() const { return sends_.size(); }
+    uint64_t Ctime() const { return ctime_; }
 
     void SetCtime(uint64_t seconds) { ctime_ = seconds; }
     void Override(const std::string& identifier, const std::string& value);
     void Refuse(const std::string& identifier);
 
+    // The answer set by hand for this exact text: Refused, Set, or None.
+    enum class Preset { None, Set, Refused };
+    Preset FindPreset(const std::string& identifier, std::string& value) const;
     // True with the value when the host would answer the identifier.
     bool Evaluate(const std::string& identifier, std::string& value) const;
 
 private:
-    const Connection* Find(uint32_t id) const;
-    Connection* Find(uint32_t id);
-    const Channel* FindChannel(uint32_t id, const std::string& name) const;
-    const ChannelUser* FindUser(uint32_t id, const std::string& channel, const std::string& nick) const;
-    const RunningSend* NthSendTo(uint32_t id, const std::string& nick, uint32_t n) const;
+    Connection* FindToChange(uint32_t id);
+    const SendWindow* RunningSendTo(uint32_t id, const std::string& nick, uint32_t n) const;
     bool EvaluateCall(const std::string& name, const std::vector<std::string>& args, const std::string& property,
                       std::string& value) const;
     bool EvaluateSend(const std::vector<std::string>& args, const std::string& property, std::string& value) const;
@@ -76,13 +80,10 @@ private:
 
     std::map<uint32_t, Connection> connections_;
     uint32_t active_ = 0;
-    std::vector<RunningSend> sends_;
+    SendWindows sends_;
     uint64_t ctime_ = 1772874303;  // 2026-03-07 09:05:03 UTC
     std::map<std::string, std::string> overrides_;
     std::set<std::string> refused_;
 };
-
-// Case-insensitive equality, as IRC names compare.
-bool SameName(const std::string& a, const std::string& b);
 
 }  // namespace hostsim

@@ -55,13 +55,15 @@ LRESULT HostWindow::Execute() {
         std::string view = UserView(command);
         if (!view.empty()) Report("  " + view);
     }
-    NoteSendCommand(model_, command);
+    if (script_.Loaded()) script_.Execute(command);
+    else NoteSendCommand(model_, command);
     return 1;
 }
 
 LRESULT HostWindow::Evaluate() {
     Evaluation evaluation{ReadArea(), false, std::string()};
-    evaluation.Answered = model_.Evaluate(evaluation.Identifier, evaluation.Value);
+    evaluation.Answered = script_.Loaded() ? script_.Evaluate(evaluation.Identifier, evaluation.Value)
+                                           : model_.Evaluate(evaluation.Identifier, evaluation.Value);
     if (evaluation.Answered) {
         std::size_t length = evaluation.Value.size() < kSharedAreaSize - 1 ? evaluation.Value.size() : kSharedAreaSize - 1;
         std::memcpy(area_, evaluation.Value.data(), length);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host_model.h"
+#include "script_follower.h"
 
 namespace hostsim {
 
@@ -24,7 +25,7 @@ struct Evaluation {
 
 class HostWindow {
 public:
-    explicit HostWindow(HostModel& model) : model_(model) {}
+    HostWindow(HostModel& model, ScriptFollower& script) : model_(model), script_(script) {}
     ~HostWindow();
     bool Create(std::string& error);
     HWND Handle() const { return window_; }
@@ -41,6 +42,7 @@ private:
     std::string ReadArea() const;
 
     HostModel& model_;
+    ScriptFollower& script_;  // answers and runs instead of the model once it holds a script
     HANDLE mapping_ = nullptr;
     char* area_ = nullptr;
     HWND window_ = nullptr;

@@ -10,6 +10,7 @@
 #include "host_window.h"
 #include "module_under_test.h"
 #include "scenario.h"
+#include "script_follower.h"
 #include "transcript.h"
 
 namespace hostsim {
@@ -54,6 +55,11 @@ private:
     Outcome Send(const Step& step);
     Outcome SendComplete(const Step& step);
     Outcome SendFail(const Step& step);
+    Outcome SendCompleteUnnamed(const Step& step);
+    Outcome SendFailUnnamed(const Step& step);
+    Outcome FollowScript(const Step& step);
+    Outcome ExpectSendWindows(const Step& step);
+    Outcome ExpectScriptCommand(const Step& step);
     Outcome ClosePanel(const Step& step);
     Outcome RawEvent(const Step& step);
     Outcome Answer(const Step& step);
@@ -125,7 +131,10 @@ private:
     // The panel as the relay finds it: through GethWnd while the host holds
     // the module, else the window it found last, while that still exists.
     HWND Panel();
-    Outcome SendEnded(const Step& step, bool completed);
+    Outcome SendEnded(const Step& step, bool completed, bool named);
+    // Runs the script's handler of a host event; true when it had the relay post.
+    bool RunScriptEvent(const std::string& event, const EventIdentifiers& identifiers, uint32_t connectionId);
+    std::string ScriptDll(const std::string& file, const std::string& exportName, const std::string& data);
     HWND FindAboutDialog(HWND panel) const;
     std::string ModuleFile(const std::string& relative) const;
 
@@ -133,7 +142,9 @@ private:
     std::string moduleFolder_;
     std::string scenarioFolder_;
     HostModel model_;
-    HostWindow host_{model_};
+    ScriptFollower script_{model_};
+    HostWindow host_{model_, script_};
+    std::size_t scriptPosts_ = 0;
     ModuleUnderTest module_;
     EventRelay relay_;
     RelayDll relayDll_;

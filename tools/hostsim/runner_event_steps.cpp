@@ -79,12 +79,19 @@ Outcome Runner::Query(const Step& step) {
                  [&](HWND panel) { return relay_.PostQuery(panel, id, step.Words[2], step.Words[3], message); });
 }
 
+// The host leaves sends with the old nick: the companion script moves them
+// (followed, it does what it does; else hostsim does it on its behalf).
 Outcome Runner::Nick(const Step& step) {
     uint32_t id = 0;
     if (!ParseUnsigned(step.Words[1], id)) return Usage("nick <cid> <old nick> <new nick>");
-    model_.RenameUser(id, step.Words[2], step.Words[3]);
-    return Relay("1532 (nick change) " + step.Words[2] + " -> " + step.Words[3],
-                 [&](HWND panel) { return relay_.PostNickChange(panel, id, step.Words[2], step.Words[3]); });
+    const std::string& from = step.Words[2];
+    const std::string& to = step.Words[3];
+    model_.RenameUser(id, from, to);
+    return Relay("1532 (nick change) " + from + " -> " + to, [&](HWND panel) {
+        if (script_.Loaded()) return RunScriptEvent("NICK", {{"nick", from}, {"newnick", to}}, id);
+        model_.Sends().MoveToNick(id, from, to);
+        return relay_.PostNickChange(panel, id, from, to);
+    });
 }
 
 Outcome Runner::OwnNick(const Step& step) {
@@ -103,31 +110,41 @@ Outcome Runner::Reachable(const Step& step) {
 }
 
 Outcome Runner::Send(const Step& step) {
-    RunningSend send;
-    uint32_t cps = 0;
-    if (!ParseUnsigned(step.Words[1], send.ConnectionId) || (step.Words.size() > 4 && !ParseUnsigned(step.Words[4], cps)))
+    uint32_t id = 0, cps = 0;
+    if (!ParseUnsigned(step.Words[1], id) || (step.Words.size() > 4 && !ParseUnsigned(step.Words[4], cps)))
         return Usage("send <cid> <nick> <path> [cps]");
-    send.Nick = step.Words[2];
-    send.Path = step.Words[3];
-    send.Cps = cps;
-    model_.StartSend(send);
-    return {true, std::to_string(model_.SendCount()) + " send(s) running"};
+    model_.Sends().Open(id, step.Words[2], step.Words[3], cps);
+    return {true, std::to_string(model_.Sends().Count()) + " send window(s)"};
 }
 
-Outcome Runner::SendEnded(const Step& step, bool completed) {
+// The window stays, marked sent or failed; the host reports the nick the
+// window has (which is not the step's when the script did not move it),
+// and none at all for an unnamed report.
+Outcome Runner::SendEnded(const Step& step, bool completed, bool named) {
     uint32_t id = 0, cps = 0, bytes = 0;
     if (!ParseUnsigned(step.Words[1], id) || (step.Words.size() > 4 && !ParseUnsigned(step.Words[4], cps)) ||
         (step.Words.size() > 5 && !ParseUnsigned(step.Words[5], bytes)))
         return Usage("send-complete|send-fail <cid> <nick> <path> [cps [bytes]]");
-    const std::string& nick = step.Words[2];
     const std::string& path = step.Words[3];
-    if (!model_.EndSend(id, nick, path)) transcript_.Note("(the host ran no such send)");
-    return Relay(std::string(completed ? "1529 (send completed) " : "1530 (send failed) ") + nick + " " + Quoted(path),
-                 [&](HWND panel) { return relay_.PostSendEnded(panel, completed, id, nick, path, cps, bytes); });
+    const SendWindow* window = model_.Sends().FindRunning(id, step.Words[2], path);
+    std::string nick = window ? window->Nick : step.Words[2];
+    if (!window) transcript_.Note("(the host ran no such send)");
+    else model_.Sends().End(id, nick, path, completed, cps, bytes);
+    if (!named) nick.clear();
+    return Relay(std::string(completed ? "1529 (send completed) " : "1530 (send failed) ") + Quoted(nick) + " " +
+                     Quoted(path),
+                 [&](HWND panel) {
+                     if (script_.Loaded())
+                         return RunScriptEvent(completed ? "FILESENT" : "SENDFAIL",
+                                               {{"nick", nick}, {"filename", path}}, id);
+                     return relay_.PostSendEnded(panel, completed, id, nick, path, cps, bytes);
+                 });
 }
 
-Outcome Runner::SendComplete(const Step& step) { return SendEnded(step, true); }
-Outcome Runner::SendFail(const Step& step) { return SendEnded(step, false); }
+Outcome Runner::SendComplete(const Step& step) { return SendEnded(step, true, true); }
+Outcome Runner::SendFail(const Step& step) { return SendEnded(step, false, true); }
+Outcome Runner::SendCompleteUnnamed(const Step& step) { return SendEnded(step, true, false); }
+Outcome Runner::SendFailUnnamed(const Step& step) { return SendEnded(step, false, false); }
 
 Outcome Runner::ClosePanel(const Step&) {
     return Relay("1536 (close the panel)", [&](HWND panel) { return relay_.PostBare(panel, qvs::kEventClosePanel, 0); });

@@ -8,6 +8,13 @@ namespace {
 
 Outcome Verdict(bool passed, const std::string& detail) { return {passed, detail}; }
 
+// Connections in the module's list from this one on.
+std::size_t CountFrom(const qvs::Connection* connection) {
+    std::size_t count = 0;
+    for (; connection; connection = connection->Next) ++count;
+    return count;
+}
+
 }  // namespace
 
 Outcome Runner::Load(const Step&) {
@@ -61,6 +68,7 @@ Outcome Runner::ExpectFirstConnection(const Step& step) {
     if (field == "id") seen = std::to_string(connection->ConnectionId);
     else if (field == "network") seen = connection->NetworkName.c_str();
     else if (field == "network-length") seen = std::to_string(std::string(connection->NetworkName.c_str()).size());
+    else if (field == "count") seen = std::to_string(CountFrom(connection));
     else return Verdict(false, "no such field: " + field);
     return Verdict(seen == want, field + " is \"" + seen + "\"");
 }

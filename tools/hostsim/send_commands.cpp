@@ -33,11 +33,7 @@ void StartSend(HostModel& model, const SendAlias& alias, std::istringstream& wor
     std::string path;
     std::getline(words >> std::ws, path);
     if (path.empty()) return;
-    RunningSend send;
-    send.ConnectionId = Number(fields[0]);
-    send.Nick = fields[alias.NickAt];
-    send.Path = path;
-    model.StartSend(send);
+    model.Sends().Open(Number(fields[0]), fields[alias.NickAt], path, 0);
 }
 
 // "/close -s<N> <nick>"; other windows the host closes are no sends.
