@@ -44,7 +44,7 @@ PanelWindow::PanelWindow(const PanelContext& context)
       users_(context.State),
       queues_(context.State),
       fileListManager_(IDD_FILE_LIST_MANAGER),
-      adsManager_(IDD_ADS_MANAGER),
+      adsManager_(context.State, prompt_, context.HostWindow),
       userManager_(IDD_USER_MANAGER) {}
 
 HWND PanelWindow::Open() {
@@ -54,6 +54,7 @@ HWND PanelWindow::Open() {
     SendMessageA(panel, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     RememberInitialSize();
     AppendSystemMenuItems(panel);
+    adsManager_.OnGroupsChanged([this] { advertisement_.Refresh(); });
     CreateManagers();
     AddMainPages();
     FillChannelCombo(context_.State, panel);

@@ -5,6 +5,7 @@
 #include "panel/about_dialog.h"
 #include "panel/framework/prompt_dialog.h"
 #include "panel/framework/tabbed_dialog.h"
+#include "panel/managers/ads_manager.h"
 #include "panel/managers/manager_window.h"
 #include "panel/pages/advertisement_page.h"
 #include "panel/pages/file_lists_page.h"
@@ -71,7 +72,7 @@ private:
     PanelViews views_{context_.Ui, queues_};
     PromptDialog prompt_;
     ManagerWindow fileListManager_;
-    ManagerWindow adsManager_;
+    AdsManager adsManager_;
     ManagerWindow userManager_;
 };
 

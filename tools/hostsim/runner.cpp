@@ -101,6 +101,7 @@ const Runner::Verb Runner::kVerbs[] = {
     {"select-rows", 2, 3, &Runner::SelectRows, "select-rows <place> <list view> [<row>,<row>...]"},
     {"expect-selected-rows", 2, 3, &Runner::ExpectSelectedRows, "expect-selected-rows <place> <list view> [<row>,<row>...]"},
     {"right-click-row", 3, 3, &Runner::RightClickRow, "right-click-row <place> <list view> <row from 1>"},
+    {"double-click-row", 3, 3, &Runner::DoubleClickRow, "double-click-row <place> <list view> <row from 1>"},
     {"expect-menu-item", 2, kRest, &Runner::ExpectMenuItem, "expect-menu-item <item>[><item>...] enabled|grayed"},
     {"choose-menu-item", 1, kRest, &Runner::ChooseMenuItem, "choose-menu-item <item>[><item>...]"},
     {"close-menu", 0, 0, &Runner::CloseMenu, "close-menu"},

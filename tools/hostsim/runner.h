@@ -110,6 +110,7 @@ private:
     Outcome SelectRows(const Step& step);
     Outcome ExpectSelectedRows(const Step& step);
     Outcome RightClickRow(const Step& step);
+    Outcome DoubleClickRow(const Step& step);
     Outcome ExpectMenuItem(const Step& step);
     Outcome ChooseMenuItem(const Step& step);
     Outcome CloseMenu(const Step& step);

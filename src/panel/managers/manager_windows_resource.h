@@ -2,5 +2,4 @@
 #pragma once
 
 #define IDD_FILE_LIST_MANAGER 2100
-#define IDD_ADS_MANAGER 2101
 #define IDD_USER_MANAGER 2102
