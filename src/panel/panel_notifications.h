@@ -29,9 +29,12 @@ public:
     void QueueRowAdded(QueueKind kind, QueueEntry* entry) override;
     void QueueRowChanged(QueueKind kind, QueueEntry* entry) override;
     void QueueRowRemoved(QueueKind kind, QueueEntry* entry) override;
+    void RefillQueueRows(QueueKind kind, ChannelConfig* config, ServedChannel* channel) override;
+    void RefreshWaitColumns() override;
     void RefreshChannelStatistics(ChannelConfig* config) override;
     void ShowGlobalSendSpeed(uint32_t cps) override;
     void ShowPendingCommands(uint32_t count) override;
+    void ShowAllocatedMemory(const char* text) override;
     // The list is only compared with the rows' records, never read: a list
     // deleted before a posted call runs finds no row.
     void ShowListColumn(const FileList* list, ListColumn column, const char* text) override;

@@ -90,6 +90,7 @@ const Runner::Verb Runner::kVerbs[] = {
     {"tick", 3, 3, &Runner::Tick, "tick <place> <control> on|off"},
     {"pick", 3, kRest, &Runner::Pick, "pick <place> <drop-down> <item>"},
     {"type", 2, kRest, &Runner::Type, "type <place> <field> [<text>]"},
+    {"select-text", 4, 4, &Runner::SelectText, "select-text <place> <field> <from> <to>"},
     {"expect-text", 2, kRest, &Runner::ExpectText, "expect-text <place> <control> [<text>]"},
     {"expect-text-length", 3, 3, &Runner::ExpectTextLength, "expect-text-length <place> <control> <characters>"},
     {"expect-check", 3, 3, &Runner::ExpectCheck, "expect-check <place> <control> on|off"},

@@ -99,6 +99,7 @@ private:
     Outcome Tick(const Step& step);
     Outcome Pick(const Step& step);
     Outcome Type(const Step& step);
+    Outcome SelectText(const Step& step);
     Outcome ExpectText(const Step& step);
     Outcome ExpectTextLength(const Step& step);
     Outcome ExpectCheck(const Step& step);

@@ -112,6 +112,17 @@ bool AdsManager::OnNotify(const NMHDR& notice) {
     return true;
 }
 
+// Groups may have come meanwhile (the new-channel wizard makes one): each
+// showing lists them afresh, keeping the current group while it exists.
+bool AdsManager::OnMessage(UINT message, WPARAM first, LPARAM) {
+    if (message != WM_SHOWWINDOW || !first) return false;
+    AdGroup* listed = state_.AdGroups.Head;
+    while (listed && listed != current_) listed = listed->Next;
+    current_ = listed ? listed : state_.AdGroups.Head;
+    ListGroups();
+    return false;
+}
+
 void AdsManager::ListGroups() {
     FillGuard guard(filling_);
     groups_.Clear();

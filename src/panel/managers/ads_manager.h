@@ -24,6 +24,7 @@ private:
     bool OnInit() override;
     bool OnCommand(int id, int code) override;
     bool OnNotify(const NMHDR& notice) override;
+    bool OnMessage(UINT message, WPARAM first, LPARAM second) override;
     bool OnButton(int id);
     bool OnTimingEdit(int id, int code);
 
