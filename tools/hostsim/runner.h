@@ -125,6 +125,9 @@ private:
     // The control that words 1 (place) and 2 (control) of the step name.
     HWND StepControl(const Step& step, std::string& error);
     HWND StepListView(const Step& step, std::string& error);
+    // The list view of a step that names a row (from 1) as its third word,
+    // with that row made the only selected one; null with the error.
+    HWND ClickedRow(const Step& step, POINT& at, std::string& error);
 
     Outcome RunStep(const Step& step);
     // Posts through post, then waits until the module has handled it.

@@ -167,15 +167,27 @@ POINT ClickRow(HWND view, int row) {
 
 }  // namespace
 
+HWND Runner::ClickedRow(const Step& step, POINT& at, std::string& error) {
+    uint32_t row = 0;
+    if (!ParseUnsigned(step.Words[3], row) || row == 0) {
+        error = "usage: " + step.Words[0] + " <place> <list view> <row from 1>";
+        return nullptr;
+    }
+    HWND view = StepListView(step, error);
+    if (view && static_cast<int>(row) > RowCount(view)) {
+        error = "only " + std::to_string(RowCount(view)) + " rows";
+        return nullptr;
+    }
+    if (view) at = ClickRow(view, static_cast<int>(row) - 1);
+    return view;
+}
+
 // A right click on a row: the list view asks its dialog for the popup menu.
 Outcome Runner::RightClickRow(const Step& step) {
-    uint32_t row = 0;
-    if (!ParseUnsigned(step.Words[3], row) || row == 0) return {false, "usage: right-click-row <place> <list view> <row from 1>"};
+    POINT at{};
     std::string error;
-    HWND view = StepListView(step, error);
+    HWND view = ClickedRow(step, at, error);
     if (!view) return {false, error};
-    if (static_cast<int>(row) > RowCount(view)) return {false, "only " + std::to_string(RowCount(view)) + " rows"};
-    POINT at = ClickRow(view, static_cast<int>(row) - 1);
     ClientToScreen(view, &at);
     PostMessageA(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(at.x, at.y));
     HWND panel = Panel();
@@ -186,13 +198,10 @@ Outcome Runner::RightClickRow(const Step& step) {
 // The second click of a double click on a row: the list view tells its
 // dialog (NM_DBLCLK) where it landed.
 Outcome Runner::DoubleClickRow(const Step& step) {
-    uint32_t row = 0;
-    if (!ParseUnsigned(step.Words[3], row) || row == 0) return {false, "usage: double-click-row <place> <list view> <row from 1>"};
+    POINT at{};
     std::string error;
-    HWND view = StepListView(step, error);
+    HWND view = ClickedRow(step, at, error);
     if (!view) return {false, error};
-    if (static_cast<int>(row) > RowCount(view)) return {false, "only " + std::to_string(RowCount(view)) + " rows"};
-    POINT at = ClickRow(view, static_cast<int>(row) - 1);
     PostMessageA(view, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     return {WaitIdle(Panel()), std::string()};
 }
