@@ -14,7 +14,7 @@ namespace {
 
 // Group and advertisement names are cut to this many characters.
 constexpr int kAdNameRoom = 127;
-constexpr ListColumnSpec kNameColumn[] = {{"Name", 200, LVCFMT_LEFT}};
+constexpr ListColumnSpec kNameColumn[] = {{"Name", 220, LVCFMT_LEFT}};
 constexpr char kNameLabel[] = "Name:";
 constexpr char kNewGroupCaption[] = "The Name of the new advertisement group";
 constexpr char kRenameGroupCaption[] = "Rename the group";
