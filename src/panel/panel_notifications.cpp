@@ -79,6 +79,19 @@ void PanelNotifications::ShowGlobalSendSpeed(uint32_t cps) {
     ToViews([cps](PanelPort& views) { views.ShowGlobalSendSpeed(cps); });
 }
 
+void PanelNotifications::RefillQueueRows(QueueKind kind, ChannelConfig* config, ServedChannel* channel) {
+    ToViews([=](PanelPort& views) { views.RefillQueueRows(kind, config, channel); });
+}
+
+void PanelNotifications::RefreshWaitColumns() {
+    ToViews([](PanelPort& views) { views.RefreshWaitColumns(); });
+}
+
+void PanelNotifications::ShowAllocatedMemory(const char* text) {
+    std::string copy = text ? text : "";
+    ToViews([copy](PanelPort& views) { views.ShowAllocatedMemory(copy.c_str()); });
+}
+
 void PanelNotifications::ShowPendingCommands(uint32_t count) {
     ToViews([count](PanelPort& views) { views.ShowPendingCommands(count); });
 }

@@ -45,7 +45,7 @@ PanelWindow::PanelWindow(const PanelContext& context)
       users_(context.State),
       queues_(context.State, context.Ui),
       fileListManager_(context.State, [this] { fileLists_.Refill(); }),
-      adsManager_(IDD_ADS_MANAGER),
+      adsManager_(context.State, prompt_, context.HostWindow),
       userManager_(IDD_USER_MANAGER) {}
 
 HWND PanelWindow::Open() {
@@ -55,6 +55,7 @@ HWND PanelWindow::Open() {
     SendMessageA(panel, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     RememberInitialSize();
     AppendSystemMenuItems(panel);
+    adsManager_.OnGroupsChanged([this] { advertisement_.Refresh(); });
     CreateManagers();
     AddMainPages();
     FillChannelCombo(context_.State, panel);

@@ -7,6 +7,7 @@
 #include "panel/framework/prompt_dialog.h"
 #include "panel/framework/tabbed_dialog.h"
 #include "panel/list_manager.h"
+#include "panel/managers/ads_manager.h"
 #include "panel/managers/manager_window.h"
 #include "panel/pages/advertisement_page.h"
 #include "panel/pages/file_lists_page.h"
@@ -74,7 +75,7 @@ private:
     PanelViews views_{context_.Ui, queues_, statistics_, fileLists_, fileListManager_};
     PromptDialog prompt_;
     ChannelAdding adding_;
-    ManagerWindow adsManager_;
+    AdsManager adsManager_;
     ManagerWindow userManager_;
 };
 

@@ -100,6 +100,7 @@ private:
     Outcome Pick(const Step& step);
     Outcome Type(const Step& step);
     Outcome Leave(const Step& step);
+    Outcome SelectText(const Step& step);
     Outcome ExpectText(const Step& step);
     Outcome ExpectTextLength(const Step& step);
     Outcome ExpectCheck(const Step& step);
@@ -115,6 +116,7 @@ private:
     Outcome RightClickRow(const Step& step);
     Outcome MenuKey(const Step& step);
     Outcome AwaitMenu(HWND view, LPARAM where);
+    Outcome DoubleClickRow(const Step& step);
     Outcome ExpectMenuItem(const Step& step);
     Outcome ChooseMenuItem(const Step& step);
     Outcome CloseMenu(const Step& step);
@@ -130,6 +132,9 @@ private:
     // The control that words 1 (place) and 2 (control) of the step name.
     HWND StepControl(const Step& step, std::string& error);
     HWND StepListView(const Step& step, std::string& error);
+    // The list view of a step that names a row (from 1) as its third word,
+    // with that row made the only selected one; null with the error.
+    HWND ClickedRow(const Step& step, POINT& at, std::string& error);
 
     Outcome RunStep(const Step& step);
     // Posts through post, then waits until the module has handled it.

@@ -147,6 +147,19 @@ Outcome Runner::Leave(const Step& step) {
     return {WaitIdle(Panel()), std::string()};
 }
 
+// Selects characters from .. to - 1 of a field, as dragging over them does.
+Outcome Runner::SelectText(const Step& step) {
+    uint32_t from = 0, to = 0;
+    if (!ParseUnsigned(step.Words[3], from) || !ParseUnsigned(step.Words[4], to))
+        return {false, "usage: select-text <place> <field> <from> <to>"};
+    std::string error;
+    HWND field = StepControl(step, error);
+    if (!field) return {false, error};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(field, EM_SETSEL, from, to, SMTO_NORMAL, deadlineMs_, &ignored);
+    return {WaitIdle(Panel()), std::string()};
+}
+
 Outcome Runner::ExpectText(const Step& step) {
     std::string error;
     HWND control = StepControl(step, error);

@@ -160,19 +160,40 @@ Outcome Runner::ExpectSelectedRows(const Step& step) {
     return {seen == (step.Words.size() > 3 ? step.Words[3] : std::string()), "selected: " + seen};
 }
 
-// A right click on a row: it becomes the only selected row and the list
-// view asks its dialog for the popup menu.
-Outcome Runner::RightClickRow(const Step& step) {
-    uint32_t row = 0;
-    if (!ParseUnsigned(step.Words[3], row) || row == 0) return {false, "usage: right-click-row <place> <list view> <row from 1>"};
-    std::string error;
-    HWND view = StepListView(step, error);
-    if (!view) return {false, error};
-    if (static_cast<int>(row) > RowCount(view)) return {false, "only " + std::to_string(RowCount(view)) + " rows"};
-    for (int other = 0; other < RowCount(view); ++other) SetSelected(view, other, other == static_cast<int>(row) - 1);
+namespace {
+
+// A click on a row: it becomes the only selected row; answers the point
+// of the click in the view's client area.
+POINT ClickRow(HWND view, int row) {
+    for (int other = 0; other < RowCount(view); ++other) SetSelected(view, other, other == row);
     RECT place{LVIR_BOUNDS, 0, 0, 0};
-    SendMessageA(view, LVM_GETITEMRECT, row - 1, reinterpret_cast<LPARAM>(&place));
-    POINT at{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    SendMessageA(view, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&place));
+    return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+}
+
+}  // namespace
+
+HWND Runner::ClickedRow(const Step& step, POINT& at, std::string& error) {
+    uint32_t row = 0;
+    if (!ParseUnsigned(step.Words[3], row) || row == 0) {
+        error = "usage: " + step.Words[0] + " <place> <list view> <row from 1>";
+        return nullptr;
+    }
+    HWND view = StepListView(step, error);
+    if (view && static_cast<int>(row) > RowCount(view)) {
+        error = "only " + std::to_string(RowCount(view)) + " rows";
+        return nullptr;
+    }
+    if (view) at = ClickRow(view, static_cast<int>(row) - 1);
+    return view;
+}
+
+// A right click on a row: the list view asks its dialog for the popup menu.
+Outcome Runner::RightClickRow(const Step& step) {
+    POINT at{};
+    std::string error;
+    HWND view = ClickedRow(step, at, error);
+    if (!view) return {false, error};
     ClientToScreen(view, &at);
     return AwaitMenu(view, MAKELPARAM(at.x, at.y));
 }
@@ -190,6 +211,17 @@ Outcome Runner::AwaitMenu(HWND view, LPARAM where) {
     HWND panel = Panel();
     bool open = PumpUntil([&] { return TrackedMenu(panel) != nullptr; }, deadlineMs_);
     return {open, open ? std::string() : "no popup menu opened"};
+}
+
+// The second click of a double click on a row: the list view tells its
+// dialog (NM_DBLCLK) where it landed.
+Outcome Runner::DoubleClickRow(const Step& step) {
+    POINT at{};
+    std::string error;
+    HWND view = ClickedRow(step, at, error);
+    if (!view) return {false, error};
+    PostMessageA(view, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    return {WaitIdle(Panel()), std::string()};
 }
 
 Outcome Runner::ExpectMenuItem(const Step& step) {

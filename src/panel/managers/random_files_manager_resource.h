@@ -1,0 +1,13 @@
+// Resource ids of the RandomText File Manager (block 4300-4399, controls 43000-43099).
+#pragma once
+
+#define IDD_RANDOM_FILES_MANAGER 4300
+
+#define IDC_RANDOM_LIST 43000
+#define IDC_RANDOM_NAME_LABEL 43001
+#define IDC_RANDOM_NAME 43002
+#define IDC_RANDOM_PATH_LABEL 43003
+#define IDC_RANDOM_PATH 43004
+#define IDC_RANDOM_BROWSE 43005
+#define IDC_RANDOM_ADD 43006
+#define IDC_RANDOM_REMOVE 43007
