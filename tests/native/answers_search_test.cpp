@@ -40,7 +40,7 @@ TEST(SearchKeywordsTest, TheKeyIsTheLastOfTheLongestWords) {
         {"star trek", "trek", {"star"}},
         {"trek stars", "stars", {"trek"}},
         {"  a   bb  cc ", "cc", {"a", "bb"}},
-        {"\"star*trek's\"", "trek", {"star", "s"}},
+        {"\"star*trek's\"", "trek", {"star"}},  // "s" lies inside "star"
         {"a\tb c", "a\tb", {"c"}},
         {"**  ''\"", "", {}},
         {"", "", {}},
