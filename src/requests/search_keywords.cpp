@@ -46,6 +46,24 @@ std::vector<std::string> WithoutRepeats(const std::vector<std::string>& words) {
     return distinct;
 }
 
+// A line that holds a keyword holds every piece of it, in any case: a
+// keyword found inside the key or inside another keyword asks nothing more
+// of a line, but would cost a check at every byte it turns up.
+bool ImpliedBy(const std::string& folded, const std::string& other) {
+    return folded != other && other.find(folded) != std::string::npos;
+}
+
+std::vector<std::string> WithoutImplied(const std::string& key, const std::vector<std::string>& words) {
+    std::vector<std::string> folded(words.size()), kept;
+    std::transform(words.begin(), words.end(), folded.begin(), Folded);
+    const std::string foldedKey = Folded(key);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        auto implies = [&](const std::string& other) { return ImpliedBy(folded[i], other); };
+        if (!implies(foldedKey) && std::none_of(folded.begin(), folded.end(), implies)) kept.push_back(words[i]);
+    }
+    return kept;
+}
+
 }  // namespace
 
 SearchKeywords SplitKeywords(const char* query) {
@@ -57,7 +75,7 @@ SearchKeywords SplitKeywords(const char* query) {
         if (words[i].size() >= words[key].size()) key = i;
     keywords.Key = words[key];
     words.erase(words.begin() + static_cast<std::ptrdiff_t>(key));
-    keywords.Others = std::move(words);
+    keywords.Others = WithoutImplied(keywords.Key, words);
     return keywords;
 }
 

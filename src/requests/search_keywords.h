@@ -12,7 +12,8 @@ struct SearchKeywords {
 };
 
 // Asterisks and quotes count as blanks; the key is the longest keyword, the
-// last of equally long ones.
+// last of equally long ones. Repeated keywords count once, and a keyword
+// found inside the key or another keyword, in any case, not at all.
 SearchKeywords SplitKeywords(const char* query);
 
 }  // namespace qvs

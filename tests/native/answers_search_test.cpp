@@ -40,12 +40,17 @@ TEST(SearchKeywordsTest, TheKeyIsTheLastOfTheLongestWords) {
         {"star trek", "trek", {"star"}},
         {"trek stars", "stars", {"trek"}},
         {"  a   bb  cc ", "cc", {"a", "bb"}},
-        {"\"star*trek's\"", "trek", {"star", "s"}},
+        {"\"star*trek's\"", "trek", {"star"}},  // "s" lies inside "star"
         {"a\tb c", "a\tb", {"c"}},
         {"**  ''\"", "", {}},
         {"", "", {}},
         {"mp3 x MP3 mp3 Mp3", "mp3", {"x"}},  // repeats in any case count once
         {"ab AB", "ab", {}},
+        // a piece of the key or of another keyword, in any case, asks nothing more
+        {"Tre star trek ST e", "trek", {"star"}},
+        {"ar 1 STAR x1 X trek", "trek", {"STAR", "x1"}},
+        {"ek rek trek", "trek", {}},
+        {"a b", "b", {"a"}},
     };
     for (const Case& c : cases) {
         SearchKeywords keywords = SplitKeywords(c.Query);
