@@ -87,18 +87,8 @@ void PanelNotifications::RefreshWaitColumns() {
     ToViews([](PanelPort& views) { views.RefreshWaitColumns(); });
 }
 
-void PanelNotifications::ShowAllocatedMemory(const char* text) {
-    std::string copy = text ? text : "";
-    ToViews([copy](PanelPort& views) { views.ShowAllocatedMemory(copy.c_str()); });
-}
-
 void PanelNotifications::ShowPendingCommands(uint32_t count) {
     ToViews([count](PanelPort& views) { views.ShowPendingCommands(count); });
-}
-
-void PanelNotifications::ShowAllocatedMemory(const char* text) {
-    std::string copy = text ? text : "";
-    ToViews([copy](PanelPort& views) { views.ShowAllocatedMemory(copy.c_str()); });
 }
 
 void PanelNotifications::ShowListColumn(const FileList* list, ListColumn column, const char* text) {

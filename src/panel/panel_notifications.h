@@ -35,7 +35,6 @@ public:
     void RefreshChannelStatistics(ChannelConfig* config) override;
     void ShowGlobalSendSpeed(uint32_t cps) override;
     void ShowPendingCommands(uint32_t count) override;
-    void ShowAllocatedMemory(const char* text) override;
     // The list is only compared with the rows' records, never read: a list
     // deleted before a posted call runs finds no row.
     void ShowListColumn(const FileList* list, ListColumn column, const char* text) override;
