@@ -79,14 +79,6 @@ void PanelNotifications::ShowGlobalSendSpeed(uint32_t cps) {
     ToViews([cps](PanelPort& views) { views.ShowGlobalSendSpeed(cps); });
 }
 
-void PanelNotifications::RefillQueueRows(QueueKind kind, ChannelConfig* config, ServedChannel* channel) {
-    ToViews([=](PanelPort& views) { views.RefillQueueRows(kind, config, channel); });
-}
-
-void PanelNotifications::RefreshWaitColumns() {
-    ToViews([](PanelPort& views) { views.RefreshWaitColumns(); });
-}
-
 void PanelNotifications::ShowPendingCommands(uint32_t count) {
     ToViews([count](PanelPort& views) { views.ShowPendingCommands(count); });
 }
