@@ -14,6 +14,7 @@
 
 #include "host_model.h"
 #include "host_window.h"
+#include "script_follower.h"
 #include "live/control_input.h"
 #include "live/identifier_call.h"
 #include "live/irc_connection.h"
@@ -119,7 +120,9 @@ private:
 
     LiveOptions options_;
     HostModel model_;
-    HostWindow window_{model_};
+    // Never given the script: the live host answers for it itself.
+    ScriptFollower script_{model_};
+    HostWindow window_{model_, script_};
     ModuleUnderTest module_;
     RelayDll relay_;
     IrcConnection irc_;
