@@ -119,7 +119,8 @@ private:
 
     LiveOptions options_;
     HostModel model_;
-    HostWindow window_{model_};
+    ScriptFollower script_{model_};
+    HostWindow window_{model_, script_};
     ModuleUnderTest module_;
     RelayDll relay_;
     IrcConnection irc_;
