@@ -45,7 +45,7 @@ PanelWindow::PanelWindow(const PanelContext& context)
       queues_(context.State),
       fileListManager_(IDD_FILE_LIST_MANAGER),
       adsManager_(IDD_ADS_MANAGER),
-      userManager_(IDD_USER_MANAGER) {}
+      userManager_(context.State) {}
 
 HWND PanelWindow::Open() {
     HWND panel = CreateModeless(context_.Instance, context_.HostWindow.load());

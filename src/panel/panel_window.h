@@ -6,6 +6,7 @@
 #include "panel/framework/prompt_dialog.h"
 #include "panel/framework/tabbed_dialog.h"
 #include "panel/managers/manager_window.h"
+#include "panel/managers/user_manager.h"
 #include "panel/pages/advertisement_page.h"
 #include "panel/pages/file_lists_page.h"
 #include "panel/pages/global_page.h"
@@ -72,7 +73,7 @@ private:
     PromptDialog prompt_;
     ManagerWindow fileListManager_;
     ManagerWindow adsManager_;
-    ManagerWindow userManager_;
+    UserManager userManager_;
 };
 
 }  // namespace qvs
