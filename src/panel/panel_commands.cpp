@@ -107,6 +107,10 @@ void PanelWindow::CreateManagers() {
     fileListManager_.CreateModeless(Instance(), Window());
     adsManager_.CreateModeless(Instance(), Window());
     userManager_.CreateModeless(Instance(), Window());
+    // Renamed or deleted groups change the selections the Users page shows.
+    userManager_.GroupsChanged = [this] {
+        if (ChannelConfig* shown = users_.Shown()) users_.Fill(*shown);
+    };
     context_.Ui.Modeless[kFileListManager] = fileListManager_.Window();
     context_.Ui.Modeless[kAdvertisementManager] = adsManager_.Window();
     context_.Ui.Modeless[kUserManager] = userManager_.Window();

@@ -46,7 +46,7 @@ PanelWindow::PanelWindow(const PanelContext& context)
       queues_(context.State, context.Ui),
       fileListManager_(context.State, [this] { fileLists_.Refill(); }),
       adsManager_(context.State, prompt_, context.HostWindow),
-      userManager_(IDD_USER_MANAGER) {}
+      userManager_(context.State) {}
 
 HWND PanelWindow::Open() {
     HWND panel = CreateModeless(context_.Instance, context_.HostWindow.load());

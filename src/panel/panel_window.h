@@ -9,6 +9,7 @@
 #include "panel/list_manager.h"
 #include "panel/managers/ads_manager.h"
 #include "panel/managers/manager_window.h"
+#include "panel/managers/user_manager.h"
 #include "panel/pages/advertisement_page.h"
 #include "panel/pages/file_lists_page.h"
 #include "panel/pages/global_page.h"
@@ -76,7 +77,7 @@ private:
     PromptDialog prompt_;
     ChannelAdding adding_;
     AdsManager adsManager_;
-    ManagerWindow userManager_;
+    UserManager userManager_;
 };
 
 }  // namespace qvs
