@@ -12,6 +12,8 @@ bool ValidUnit(int unit) { return unit >= 0 && unit < kSizeUnitCount; }
 
 }  // namespace
 
+const char* const kSizeUnitNames[kSizeUnitCount] = {"byte", "KB", "MB", "GB"};
+
 uint32_t ReadFieldNumber(const char* text) {
     if (!text) return 0;
     while (IsBlank(*text)) ++text;

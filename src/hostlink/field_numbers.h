@@ -5,8 +5,6 @@
 #pragma once
 #include <cstdint>
 
-#include "model/size_units.h"
-
 namespace qvs {
 
 constexpr uint32_t kLargestFieldNumber = 0xFFFFFFFFu;
@@ -14,8 +12,9 @@ constexpr uint32_t kLargestFieldNumber = 0xFFFFFFFFu;
 // Digits only, blanks around them allowed; anything else reads as 0.
 uint32_t ReadFieldNumber(const char* text);
 
-// The size units of the panel: kSizeUnitNames, by index.
+// The size units of the panel: "byte", "KB", "MB", "GB", by index.
 constexpr int kSizeUnitCount = 4;
+extern const char* const kSizeUnitNames[kSizeUnitCount];
 // number × the unit's factor, held at the largest 32-bit value.
 uint32_t SizeInBytes(uint32_t number, int unit);
 // The largest unit below unitCount in which size is a whole number of at

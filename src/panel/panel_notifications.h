@@ -39,10 +39,6 @@ public:
     // deleted before a posted call runs finds no row.
     void ShowListColumn(const FileList* list, ListColumn column, const char* text) override;
     void RefreshListViews() override;
-    // Not shown by the panel's pages yet: the module builds and runs without.
-    void RefillQueueRows(QueueKind, ChannelConfig*, ServedChannel*) override {}
-    void RefreshWaitColumns() override {}
-    void ShowAllocatedMemory(const char*) override {}
 
 private:
     int ShowBox(const std::string& text, uint32_t icon);
