@@ -11,7 +11,7 @@
 #include "lists/list_body_writer.h"
 #include "model/module_state.h"
 #include "panel/panel_notifications.h"
-#include "panel/panel_state.h"
+#include "panel/framework/panel_state.h"
 #include "panel/panel_window.h"
 #include "win32/debug_module.h"
 #include "win32/flood_window_port.h"

@@ -1,6 +1,6 @@
 #include "panel/channel_adding.h"
 
-#include "panel/list_properties_dialog.h"
+#include "panel/pages/list_properties_dialog.h"
 #include "setup/new_channel.h"
 
 namespace qvs {

@@ -4,7 +4,7 @@
 #include "panel/folder_browser.h"
 #include "panel/framework/control_io.h"
 #include "model/names.h"
-#include "panel/list_properties_dialog.h"
+#include "panel/pages/list_properties_dialog.h"
 #include "setup/new_channel.h"
 
 namespace qvs {

@@ -5,7 +5,7 @@
 #include "lists/list_folders.h"
 #include "lists/list_removal.h"
 #include "lists/regeneration.h"
-#include "panel/file_list_rows.h"
+#include "panel/pages/file_list_rows.h"
 #include "panel/folder_browser.h"
 #include "panel/framework/control_io.h"
 #include "panel/framework/fill_guard.h"

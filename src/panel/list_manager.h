@@ -10,9 +10,9 @@
 #include "panel/framework/control_bindings.h"
 #include "panel/framework/list_view_table.h"
 #include "panel/list_header_dialog.h"
-#include "panel/list_properties_dialog.h"
+#include "panel/pages/list_properties_dialog.h"
 #include "panel/managers/manager_window.h"
-#include "panel/verify_list_dialog.h"
+#include "panel/pages/verify_list_dialog.h"
 #include "ports/panel_port.h"
 
 namespace qvs {

@@ -7,7 +7,7 @@
 #include <atomic>
 
 #include "model/module_state.h"
-#include "panel/panel_state.h"
+#include "panel/framework/panel_state.h"
 #include "win32/debug_module.h"
 
 namespace qvs {

@@ -9,7 +9,7 @@
 #include <atomic>
 
 #include "panel/framework/message_boxes.h"
-#include "panel/panel_state.h"
+#include "panel/framework/panel_state.h"
 #include "ports/panel_port.h"
 #include "win32/windows_api.h"
 

@@ -6,7 +6,7 @@
 #include "panel/pages/file_lists_page.h"
 #include "panel/pages/queues_page.h"
 #include "panel/pages/statistics_page.h"
-#include "panel/panel_state.h"
+#include "panel/framework/panel_state.h"
 #include "ports/panel_port.h"
 
 namespace qvs {

@@ -1,7 +1,7 @@
 #include "panel/system_menu.h"
 
 #include "panel/about_dialog.h"
-#include "panel/panel_state.h"
+#include "panel/framework/panel_state.h"
 #include "panel/panel_window_resource.h"
 
 namespace qvs {

@@ -213,7 +213,7 @@ TEST_F(QueueViewTest, CancelSendClosesTheHostSendAndFreesTheSlot) {
 
     EXPECT_EQ(CancelSend(state, Regular(), {channel->Regular.Waiting.Head, sending}), 1u);
 
-    EXPECT_NE(std::find(host.Executed.begin(), host.Executed.end(), "/close -s2 bob"), host.Executed.end());
+    EXPECT_NE(std::find(host.Executed.begin(), host.Executed.end(), "/scid 1 /close -s2 bob"), host.Executed.end());
     EXPECT_EQ(SendCommands().back(), "/SendFile 1 ann C:\\files\\b.bin");
     EXPECT_EQ(channel->Regular.Sending.Count, 1u);
     EXPECT_EQ(CancelSend(state, Regular(), {}), 0u);
@@ -233,7 +233,7 @@ TEST_F(QueueViewTest, CancelAllClosesOnlySendsTheHostLists) {
 
     EXPECT_EQ(CancelAllSends(state, Shown(QueueKind::SmallFile)), 1u);
 
-    EXPECT_EQ(host.Executed.back(), "/close -s1 ann");
+    EXPECT_EQ(host.Executed.back(), "/scid 1 /close -s1 ann");
     ASSERT_EQ(config->Small.Sending.Count, 1u);
     EXPECT_TRUE(config->Small.Sending.Head->Nick.Equals("bob"));
 }

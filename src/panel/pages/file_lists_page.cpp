@@ -3,9 +3,9 @@
 #include "lists/list_binding.h"
 #include "lists/regeneration.h"
 #include "model/channel_config.h"
-#include "panel/file_list_rows.h"
+#include "panel/pages/file_list_rows.h"
 #include "panel/framework/control_io.h"
-#include "panel/list_properties_dialog.h"
+#include "panel/pages/list_properties_dialog.h"
 #include "panel/pages/file_lists_page_resource.h"
 
 namespace qvs {

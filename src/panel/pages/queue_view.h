@@ -12,7 +12,7 @@
 #include "panel/framework/list_view_drag.h"
 #include "panel/framework/list_view_table.h"
 #include "panel/pages/select_channel_dialog.h"
-#include "panel/panel_state.h"
+#include "panel/framework/panel_state.h"
 #include "sending/queue_rows.h"
 
 namespace qvs {

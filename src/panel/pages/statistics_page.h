@@ -2,9 +2,9 @@
 // channel with its top list, and the module's send speed, pending commands,
 // command log, debug module and memory display.
 #pragma once
-#include "panel/combined_statistics_window.h"
+#include "panel/pages/combined_statistics_window.h"
 #include "panel/framework/channel_page.h"
-#include "panel/top_list_window.h"
+#include "panel/pages/top_list_window.h"
 #include "win32/debug_module.h"
 
 namespace qvs {

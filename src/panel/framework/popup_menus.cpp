@@ -1,4 +1,4 @@
-#include "panel/popup_menus.h"
+#include "panel/framework/popup_menus.h"
 
 namespace qvs {
 namespace {

@@ -1,8 +1,8 @@
-#include "panel/verify_list_dialog.h"
+#include "panel/pages/verify_list_dialog.h"
 
 #include <shellapi.h>
 
-#include "panel/verify_list_dialog_resource.h"
+#include "panel/pages/verify_list_dialog_resource.h"
 
 namespace qvs {
 namespace {

@@ -1,8 +1,8 @@
-#include "panel/top_list_window.h"
+#include "panel/pages/top_list_window.h"
 
 #include <string>
 
-#include "panel/top_list_window_resource.h"
+#include "panel/pages/top_list_window_resource.h"
 
 namespace qvs {
 namespace {

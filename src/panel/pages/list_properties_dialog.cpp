@@ -1,7 +1,7 @@
-#include "panel/list_properties_dialog.h"
+#include "panel/pages/list_properties_dialog.h"
 
 #include "panel/framework/control_io.h"
-#include "panel/list_properties_dialog_resource.h"
+#include "panel/pages/list_properties_dialog_resource.h"
 
 namespace qvs {
 namespace {

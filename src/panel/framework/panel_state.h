@@ -1,7 +1,7 @@
 // What the UI thread keeps about its panel.
 #pragma once
 #include "intake/periodic.h"
-#include "panel/popup_menus.h"
+#include "panel/framework/popup_menus.h"
 #include "ports/panel_port.h"
 #include "win32/windows_api.h"
 

@@ -1,6 +1,6 @@
-#include "panel/combined_statistics_window.h"
+#include "panel/pages/combined_statistics_window.h"
 
-#include "panel/combined_statistics_window_resource.h"
+#include "panel/pages/combined_statistics_window_resource.h"
 #include "panel/framework/control_io.h"
 
 namespace qvs {

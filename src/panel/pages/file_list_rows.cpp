@@ -1,7 +1,7 @@
-#include "panel/file_list_rows.h"
+#include "panel/pages/file_list_rows.h"
 
 #include "lists/list_row_cells.h"
-#include "panel/verify_list_dialog.h"
+#include "panel/pages/verify_list_dialog.h"
 
 namespace qvs {
 namespace {
