@@ -72,8 +72,10 @@ void* ListViewTable::RecordAt(int row) const {
 
 std::vector<int> ListViewTable::SelectedRows() const {
     std::vector<int> rows;
-    for (int row = -1; (row = static_cast<int>(SendMessageA(view_, LVM_GETNEXTITEM, row, LVNI_SELECTED))) >= 0;)
-        rows.push_back(row);
+    // Rows only ever come later: a view that is gone answers 0 to every
+    // question, and must end the walk rather than repeat row 0 for ever.
+    for (int row = -1, next; (next = static_cast<int>(SendMessageA(view_, LVM_GETNEXTITEM, row, LVNI_SELECTED))) > row;)
+        rows.push_back(row = next);
     return rows;
 }
 
