@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/pictures.sh
-out=$(ls -td build/win32/pictures build/win64/pictures 2>/dev/null | head -n 1)
+out=$(ls -td build/win*/pictures | head -n 1)
 mkdir -p docs/pictures
 for name in main queues-regular options-sharing; do
   cp "$out/$name.png" "docs/pictures/panel-$name.png"
