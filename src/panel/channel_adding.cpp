@@ -18,8 +18,8 @@ ChannelConfig* ChannelAdding::AddPlain(ModuleState& state, HINSTANCE instance, H
         std::string refusal;
         made = CreatePlainChannel(state, typed.c_str(), refusal);
         if (!refusal.empty()) ShowRefusal(GetActiveWindow(), refusal.c_str());
-        if (made) return PromptVerdict::Accept;
-        return refusal.empty() ? PromptVerdict::CloseUnchanged : PromptVerdict::StayOpen;
+        // An empty name does nothing: the dialog stays for a name.
+        return made ? PromptVerdict::Accept : PromptVerdict::StayOpen;
     };
     PromptSpec spec{"New Channel", "Channel name, with its leading # (e.g. #files):", "",
                     static_cast<int>(kHostLinkBufferSize - 1), validate};
