@@ -1,5 +1,6 @@
 #include "requests/keyword_set.h"
 
+#include <cstring>
 #include <deque>
 
 #include "requests/folded_pattern.h"
@@ -28,6 +29,7 @@ KeywordSet::KeywordSet(const std::vector<std::string>& keywords) : classOf_(kByt
     all_.assign(words_, ~uint64_t{0});
     if (count_ % kBitsPerWord != 0) all_.back() = (uint64_t{1} << (count_ % kBitsPerWord)) - 1;
     LinkFailures();
+    MovesToRows();
 }
 
 // Only bytes that occur in some keyword need a column of their own; both
@@ -39,7 +41,7 @@ void KeywordSet::ChooseClasses(const std::vector<std::string>& keywords) {
             if (classOf_[folded] == 0) classOf_[folded] = static_cast<uint8_t>(classes_++);
         }
     for (std::size_t c = 'A'; c <= 'Z'; ++c) classOf_[c] = classOf_[FoldByte(static_cast<unsigned char>(c))];
-    while ((1u << rowShift_) < classes_) ++rowShift_;
+    while ((1u << rowShift_) < classes_ + kMaskColumns) ++rowShift_;
 }
 
 uint32_t KeywordSet::NewNode() {
@@ -102,26 +104,59 @@ void KeywordSet::InheritMask(uint32_t node, uint32_t fail) {
     marks_[node] = marks_[fail] != 0 || own != kNone ? 1 : 0;
 }
 
-// Adds the keywords that reaching node shows to those found; true once all
-// are. Without branches: on a line full of keywords this runs every byte.
-inline bool KeywordSet::Mark(uint32_t node) const {
-    const uint64_t* mask = &masks_[node * words_];
-    bool complete = true;
-    for (std::size_t word = 0; word < words_; ++word) {
-        seen_[word] |= mask[word];
-        complete &= seen_[word] == all_[word];
+// Up to 64 keywords, the ones found are one register: every byte ORs in
+// the mask of its node (0 for most) without a branch on the way.
+class KeywordSet::FewFound {
+public:
+    FewFound(const uint32_t* rowMasks, uint64_t all) : rowMasks_(rowMasks), all_(all) {}
+    void Add(uint32_t row) {
+        uint64_t mask;
+        std::memcpy(&mask, rowMasks_ + row, sizeof mask);
+        seen_ |= mask;
     }
-    return complete;
+    bool Complete() const { return seen_ == all_; }
+
+private:
+    const uint32_t* rowMasks_;  // the mask columns of row 0
+    uint64_t all_;
+    uint64_t seen_ = 0;
+};
+
+class KeywordSet::ManyFound {
+public:
+    explicit ManyFound(const KeywordSet& set) : set_(set) { set_.seen_.assign(set_.words_, 0); }
+    void Add(uint32_t row) {
+        uint32_t node = row >> set_.rowShift_;
+        if (set_.marks_[node] == 0) return;
+        const uint64_t* mask = &set_.masks_[node * set_.words_];
+        for (std::size_t word = 0; word < set_.words_; ++word) set_.seen_[word] |= mask[word];
+    }
+    bool Complete() const { return set_.seen_ == set_.all_; }
+
+private:
+    const KeywordSet& set_;
+};
+
+// Moves hold rows from here on: a step is one load and an OR.
+void KeywordSet::MovesToRows() {
+    for (uint32_t& move : next_) move <<= rowShift_;
+    if (words_ != 1) return;
+    for (uint32_t node = 0; node < keyword_.size(); ++node)
+        std::memcpy(&next_[MaskEdge(node)], &masks_[node], sizeof(uint64_t));
 }
 
-inline bool KeywordSet::Step(unsigned char byte, uint32_t& node) const {
-    node = next_[Edge(node, classOf_[byte])];
-    return marks_[node] != 0 && Mark(node);
+template <class Found>
+inline void KeywordSet::Step(Found& found, unsigned char byte, uint32_t& row) const {
+    row = next_[row | classOf_[byte]];
+    found.Add(row);
 }
 
-bool KeywordSet::Walk(const unsigned char* from, const unsigned char* to, uint32_t& node) const {
-    for (; from < to; ++from)
-        if (Step(*from, node)) return true;
+template <class Found>
+inline bool KeywordSet::Walk(Found& found, const unsigned char* from, const unsigned char* to, uint32_t& row) const {
+    for (; from < to; ++from) {
+        Step(found, *from, row);
+        if (found.Complete()) return true;
+    }
     return false;
 }
 
@@ -130,25 +165,33 @@ bool KeywordSet::Walk(const unsigned char* from, const unsigned char* to, uint32
 // pieces walked side by side instead; each piece after the first starts as
 // many bytes early as the longest keyword has, less one, so every
 // occurrence lies whole in one piece.
-bool KeywordSet::AllIn(const char* text, std::size_t length) const {
-    if (count_ == 0) return true;
-    seen_.assign(words_, 0);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+template <class Found>
+bool KeywordSet::Scan(Found found, const unsigned char* bytes, std::size_t length) const {
     const std::size_t overlap = longest_ - 1, piece = length / kLanes;
-    uint32_t node[kLanes] = {};
-    if (piece < overlap + kShortestPiece) return Walk(bytes, bytes + length, node[0]);
+    uint32_t row[kLanes] = {};
+    if (piece < overlap + kShortestPiece) return Walk(found, bytes, bytes + length, row[0]);
     const unsigned char* at[kLanes];
     const unsigned char* end[kLanes];
     for (std::size_t lane = 0; lane < kLanes; ++lane) {
         at[lane] = bytes + lane * piece - (lane == 0 ? 0 : overlap);
         end[lane] = lane + 1 == kLanes ? bytes + length : bytes + (lane + 1) * piece;
     }
-    for (std::size_t i = 0; i < piece; ++i)
-        for (std::size_t lane = 0; lane < kLanes; ++lane)
-            if (Step(at[lane][i], node[lane])) return true;
+    // Unrolled, the lanes' rows and the found bits stay in registers.
+    for (std::size_t i = 0; i < piece; ++i) {
+#pragma GCC unroll 4
+        for (std::size_t lane = 0; lane < kLanes; ++lane) Step(found, at[lane][i], row[lane]);
+        if (found.Complete()) return true;
+    }
     for (std::size_t lane = 0; lane < kLanes; ++lane)
-        if (Walk(at[lane] + piece, end[lane], node[lane])) return true;
+        if (Walk(found, at[lane] + piece, end[lane], row[lane])) return true;
     return false;
+}
+
+bool KeywordSet::AllIn(const char* text, std::size_t length) const {
+    if (count_ == 0) return true;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    if (words_ == 1) return Scan(FewFound(&next_[MaskEdge(kRoot)], all_[0]), bytes, length);
+    return Scan(ManyFound(*this), bytes, length);
 }
 
 }  // namespace qvs

@@ -26,9 +26,17 @@ std::vector<std::string> Numbered(int count) {
     return keywords;
 }
 
-std::string Joined(const std::vector<std::string>& words) {
+// One keyword for each byte of bytes: as many columns in a row as bytes.
+std::vector<std::string> EachByte(const std::string& bytes) {
+    std::vector<std::string> keywords;
+    for (char c : bytes) keywords.emplace_back(1, c);
+    return keywords;
+}
+
+// Bytes in no keyword between the words, with separator.
+std::string Joined(const std::vector<std::string>& words, const std::string& separator = "") {
     std::string line;
-    for (const std::string& word : words) line += word;
+    for (const std::string& word : words) line += word + separator;
     return line;
 }
 
@@ -54,6 +62,15 @@ TEST(KeywordSetTest, EveryKeywordMustOccurSomewhereInTheLine) {
         {Numbered(150), Joined(Numbered(150)), true},
         {Numbered(150), Joined(Numbered(149)), false},
         {Numbered(150), Joined(Numbered(150)).substr(4), false},
+        // The found bits fill one word at 64 keywords and spill at 65.
+        {Numbered(64), Joined(Numbered(64), " "), true},
+        {Numbered(64), Joined(Numbered(64)).substr(3), false},
+        {Numbered(65), Joined(Numbered(65), " "), true},
+        {Numbered(65), Joined(Numbered(65)).substr(3), false},
+        // Rows one column short of and at a power of two beside the found bits.
+        {EachByte("abcdefghijklmnopqrstuvwxyz-!+"), "+!-zyxwvutsrqponmlkjihgfedcba", true},
+        {EachByte("abcdefghijklmnopqrstuvwxyz-!+="), "=+!-zyxwvutsrqponmlkjihgfedcba", true},
+        {EachByte("abcdefghijklmnopqrstuvwxyz-!+="), "=+!-zyxwvutsrqponmlkjihgfedcb", false},
     };
     for (const auto& c : cases) {
         KeywordSet set(c.Keywords);
@@ -71,20 +88,24 @@ TEST(KeywordSetTest, EachLineStartsAfresh) {
 }
 
 // Small alphabets make keywords overlap, nest, share suffixes and repeat,
-// also across the places where a long line is cut.
+// also across the places where a long line is cut; alphabets of every size
+// up to 37 bytes give rows of every width, and up to 80 keywords fill one
+// word of found bits and spill into the next.
 TEST(KeywordSetTest, RandomKeywordSetsAgreeWithAPlainSearch) {
     std::mt19937 random(17);
-    const std::string alphabet = "abAB-\xC4";
-    auto text = [&](std::size_t least, std::size_t most) {
-        std::string word(least + random() % (most - least + 1), ' ');
-        for (char& c : word) c = alphabet[random() % alphabet.size()];
-        return word;
-    };
-    for (int round = 0; round < 2000; ++round) {
+    const std::string bytes = "abAB-\xC4cdefghijklmnopqrstuvwxyz01234";
+    for (int round = 0; round < 3000; ++round) {
+        const std::string alphabet = bytes.substr(0, 2 + random() % (bytes.size() - 1));
+        auto text = [&](std::size_t least, std::size_t most) {
+            std::string word(least + random() % (most - least + 1), ' ');
+            for (char& c : word) c = alphabet[random() % alphabet.size()];
+            return word;
+        };
         std::vector<std::string> keywords;
-        for (std::size_t n = random() % 7; keywords.size() < n;) keywords.push_back(text(1, 6));
+        for (std::size_t n = random() % (round % 4 == 0 ? 80 : 7); keywords.size() < n;) keywords.push_back(text(1, 6));
         KeywordSet set(keywords);
         std::string line = text(0, 120);  // long lines are walked in pieces side by side
+        if (round % 3 == 0) line = Joined(keywords, text(0, 2));
         ASSERT_EQ(set.AllIn(line.data(), line.size()), EveryKeywordIn(keywords, line)) << round << " " << line;
     }
 }
