@@ -1,11 +1,22 @@
 #include "panel/framework/list_view_table.h"
 
+#include <algorithm>
 #include <string>
 
 namespace qvs {
 namespace {
 
 constexpr int kCellRoom = 1024;  // a cell shows no more than this
+// The header's margins either side of a title, beyond the text itself.
+constexpr int kTitleMargins = 16;
+
+// At least the width asked for, and wide enough that the title is read
+// whole in the font the system gives; a column of width 0 stays hidden.
+int ColumnWidth(HWND view, const ListColumnSpec& spec) {
+    if (spec.Width <= 0 || !*spec.Title) return spec.Width;
+    int title = static_cast<int>(SendMessageA(view, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(spec.Title)));
+    return std::max(spec.Width, title + kTitleMargins);
+}
 
 std::string CellText(HWND view, int row, int column) {
     char text[kCellRoom] = {};
@@ -27,7 +38,7 @@ void ListViewTable::Attach(HWND view, const ListColumnSpec* columns, int count) 
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         column.fmt = columns[i].Align;
-        column.cx = columns[i].Width;
+        column.cx = ColumnWidth(view_, columns[i]);
         column.pszText = const_cast<char*>(columns[i].Title);
         SendMessageA(view_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
