@@ -3,6 +3,7 @@
 // command log needs. A worker thread is handed this object, never the whole
 // module state.
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -15,8 +16,9 @@ constexpr uint32_t kHostLinkBufferSize = 2048;
 struct HostLink {
     char Buffer[kHostLinkBufferSize] = {};
     HostTransport* Transport = nullptr;
-    // "Log mIRC commands" and the log file in the configuration folder.
-    bool CommandLogging = false;
+    // "Log mIRC commands" and the log file in the configuration folder. The
+    // switch is flipped on the panel while generation threads read it.
+    std::atomic<bool> CommandLogging{false};
     std::string LogPath;
     ClockPort* Clock = nullptr;
     FilePort* Files = nullptr;

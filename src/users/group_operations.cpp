@@ -164,4 +164,10 @@ void RemoveGroupSelection(ModuleState& state, GroupSelection* selection) {
     DeleteRecord(selection);
 }
 
+bool HoldsGroup(const ModuleState& state, const UserGroup* group) {
+    for (const UserGroup* held = state.UserGroups.Head; held; held = held->Next)
+        if (held == group) return true;
+    return false;
+}
+
 }  // namespace qvs

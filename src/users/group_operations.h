@@ -20,6 +20,10 @@ void RemoveAvailableNick(ModuleState& state, NameNode* nick);
 // A member copied back into the pool; nothing when the pool has it.
 void CopyMemberToPool(ModuleState& state, const char* nick);
 
+// Whether the group is still one of the module's: a window may hold a
+// group that was deleted meanwhile.
+bool HoldsGroup(const ModuleState& state, const UserGroup* group);
+
 // Group names are unique without regard to case; null or false when taken
 // or empty.
 UserGroup* AddUserGroup(ModuleState& state, const char* name);

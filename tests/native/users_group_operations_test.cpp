@@ -95,7 +95,9 @@ TEST_F(GroupOperationsTest, DeletingAGroupLeavesItsQueuedRequestsWithoutSettings
     config->OpVoice.Sending.PushBack(sending);
     entries.push_back(sending);
     for (QueueEntry* entry : entries) ASSERT_EQ(entry->Group, config->UserGroupLinks.Head);
+    ASSERT_TRUE(HoldsGroup(state, vip));
     DeleteUserGroup(state, vip);
+    EXPECT_FALSE(HoldsGroup(state, vip)) << "a window holding it sees it is gone";
     for (QueueEntry* entry : entries) EXPECT_EQ(entry->Group, nullptr);
     EXPECT_TRUE(config->UserGroupLinks.Empty());
     EXPECT_TRUE(other->UserGroupLinks.Empty());

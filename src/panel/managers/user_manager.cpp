@@ -44,12 +44,6 @@ void SelectOnly(ListViewTable& table, int row) {
     table.Select(row, true);
 }
 
-bool HoldsGroup(const ModuleState& state, const UserGroup* group) {
-    for (const UserGroup* held = state.UserGroups.Head; held; held = held->Next)
-        if (held == group) return true;
-    return false;
-}
-
 }  // namespace
 
 UserManager::UserManager(ModuleState& state) : ManagerWindow(IDD_USER_MANAGER), state_(state) {}

@@ -18,12 +18,6 @@ bool IsSelectedInto(const ChannelConfig& config, const UserGroup* group) {
     return false;
 }
 
-bool HoldsGroup(const ModuleState& state, const UserGroup* group) {
-    for (const UserGroup* held = state.UserGroups.Head; held; held = held->Next)
-        if (held == group) return true;
-    return false;
-}
-
 bool NameBefore(const UserGroup* a, const UserGroup* b) {
     return _stricmp(a->GroupName.c_str(), b->GroupName.c_str()) < 0;
 }
