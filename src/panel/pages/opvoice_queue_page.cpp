@@ -14,18 +14,6 @@ const Binding<ChannelConfig> kBindings[] = {
 }  // namespace
 
 OpVoiceQueuePage::OpVoiceQueuePage(ModuleState& state, PanelState& ui)
-    : ChannelPage(IDD_PAGE_OPVOICE_QUEUE, state, kBindings), view_(state, ui, QueueKind::OpVoice) {}
-
-bool OpVoiceQueuePage::OnPageInit() {
-    view_.Attach(Window());
-    return false;
-}
-
-void OpVoiceQueuePage::OnFill(ChannelConfig& config) {
-    ShownQueue shown{QueueKind::OpVoice, &config, nullptr};
-    view_.Show(&shown);
-}
-
-void OpVoiceQueuePage::OnClear() { view_.Show(nullptr); }
+    : ChannelQueuePage(IDD_PAGE_OPVOICE_QUEUE, QueueKind::OpVoice, state, ui, kBindings) {}
 
 }  // namespace qvs

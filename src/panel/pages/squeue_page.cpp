@@ -17,18 +17,6 @@ const Binding<ChannelConfig> kBindings[] = {
 }  // namespace
 
 SQueuePage::SQueuePage(ModuleState& state, PanelState& ui)
-    : ChannelPage(IDD_PAGE_SQUEUE, state, kBindings), view_(state, ui, QueueKind::SmallFile) {}
-
-bool SQueuePage::OnPageInit() {
-    view_.Attach(Window());
-    return false;
-}
-
-void SQueuePage::OnFill(ChannelConfig& config) {
-    ShownQueue shown{QueueKind::SmallFile, &config, nullptr};
-    view_.Show(&shown);
-}
-
-void SQueuePage::OnClear() { view_.Show(nullptr); }
+    : ChannelQueuePage(IDD_PAGE_SQUEUE, QueueKind::SmallFile, state, ui, kBindings) {}
 
 }  // namespace qvs
