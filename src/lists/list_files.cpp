@@ -69,11 +69,18 @@ void TakeOutRunningSend(ModuleState& state, const FileList* list) {
                 if (TakeOutOf(state, kind, QueueOf(state, kind, channel), list, channel)) return;
 }
 
+// Either form of the list file: a zipped list whose archive is missing is
+// served as its text, and both files are about to go.
+bool IsListFile(const FileList* list, const std::string& file) {
+    std::string base = list->TrueListName.c_str();
+    return NamesEqual(file.c_str(), (base + ".zip").c_str()) || NamesEqual(file.c_str(), (base + ".txt").c_str());
+}
+
 // Send number of the host; closed when it carries the list file.
-void CloseListSend(ModuleState& state, FileList* list, const std::string& file, unsigned long number) {
+void CloseListSend(ModuleState& state, FileList* list, unsigned long number) {
     std::string nick, sent, cid;
     if (!Evaluate(state, nick, "$send(%lu)", number)) return;
-    if (!Evaluate(state, sent, "$send(%lu).File", number) || !NamesEqual(sent.c_str(), file.c_str())) return;
+    if (!Evaluate(state, sent, "$send(%lu).File", number) || !IsListFile(list, sent)) return;
     if (!Evaluate(state, cid, "$send(%lu).cid", number)) return;
     uint32_t connectionId = ParseDecimal(cid.c_str());
     Execute(state, "%s/close -s%lu", ScidPrefix(connectionId).c_str(), number);
@@ -94,8 +101,7 @@ void RemoveListFiles(ModuleState& state, const FileList* list) {
 }
 
 bool WithdrawListFile(ModuleState& state, FileList* list) {
-    std::string file = std::string(list->TrueListName.c_str()) + (list->Zipped == 1 ? ".zip" : ".txt");
-    for (unsigned long number = HostSendCount(state); number >= 1; --number) CloseListSend(state, list, file, number);
+    for (unsigned long number = HostSendCount(state); number >= 1; --number) CloseListSend(state, list, number);
     ListFile files[3];
     ListFilesOf(list, files);
     for (const ListFile& old : files) {

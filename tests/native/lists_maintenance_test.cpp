@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "lists/list_body_writer.h"
+#include "lists/list_file_path.h"
 #include "lists/list_files.h"
 #include "lists/verify_list.h"
 #include "model/queue_ops.h"
@@ -103,13 +104,36 @@ TEST_F(MaintenanceTest, TheReportListsFolderAndNamePerLine) {
     EXPECT_EQ(text, "C:\\x\\a  b.avi\r\nc  d.avi\r\n");
 }
 
+// The file a list request is served: a zipped list falls back to its text
+// only while the archive is missing and the text is there.
+TEST_F(MaintenanceTest, AZippedListWithoutItsArchiveIsServedAsItsText) {
+    const struct {
+        uint32_t Zipped;
+        bool Zip, Text;
+        const char* Served;
+    } cases[] = {
+        {1, true, true, "Movies.12-07-2026.zip"},  {1, false, true, "Movies.12-07-2026.txt"},
+        {1, false, false, "Movies.12-07-2026.zip"}, {1, true, false, "Movies.12-07-2026.zip"},
+        {0, true, true, "Movies.12-07-2026.txt"},  {0, true, false, "Movies.12-07-2026.txt"},
+    };
+    for (const auto& c : cases) {
+        list->Zipped = c.Zipped;
+        platform.Files.DeleteFile(Path("Movies.12-07-2026.zip"));
+        platform.Files.DeleteFile(Path("Movies.12-07-2026.txt"));
+        if (c.Zip) WriteFile(Path("Movies.12-07-2026.zip"), "PK");
+        if (c.Text) WriteFile(Path("Movies.12-07-2026.txt"), "list");
+        EXPECT_EQ(ListFilePath(state, list), Path(c.Served)) << c.Zipped << c.Zip << c.Text;
+    }
+}
+
 // Three host sends, highest number first: 3 carries the zipped list in
-// another letter case, 2 another file, 1 the list on the active connection.
+// another letter case, 2 another file, 1 the list's text (served while its
+// archive was missing) on the active connection.
 TEST_F(MaintenanceTest, WithdrawalClosesTheListsSendsTellsReceiversAndDeletesTheOldFiles) {
     list->Zipped = 1;
     host.Answer("$send(0)", "3");
     const char* sends[][3] = {{"amy", "MOVIES.12-07-2026.zip", "2"}, {"bob", "other.zip", "0"},
-                              {"cy", "Movies.12-07-2026.zip", "0"}};
+                              {"cy", "Movies.12-07-2026.txt", "0"}};
     for (int i = 0; i < 3; ++i) {
         std::string n = std::to_string(3 - i);
         host.Answer("$send(" + n + ")", sends[i][0]);

@@ -41,6 +41,7 @@ TEST_F(ListRequestTest, AListNeverGeneratedIsQueuedWithSizeZeroAndAZippedListAsI
     Say("bob", "@movies");
     list->TrueListName.Set("Movies-20260307");
     list->Zipped = 1;
+    WriteFile(state.ConfigFolder + "Movies-20260307.zip", "PK");
     Say("ann", "@movies");
     ASSERT_EQ(state.ListQueue.Waiting.Count, 2u);
     EXPECT_EQ(state.ListQueue.Waiting.Head->FileSize, 0u);
