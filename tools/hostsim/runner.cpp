@@ -115,6 +115,7 @@ const Runner::Verb Runner::kVerbs[] = {
     {"answer-box", 1, 1, &Runner::AnswerBox, "answer-box ok|cancel|yes|no"},
     {"double-click", 2, 2, &Runner::DoubleClick, "double-click <place> <list box>"},
     {"choose-folder", 1, kRest, &Runner::ChooseFolder, "choose-folder <path>"},
+    {"choose-file", 1, kRest, &Runner::ChooseFile, "choose-file <path>"},
     {"count-objects", 1, 1, &Runner::CountObjects, "count-objects <name>"},
     {"expect-objects-as-at", 1, 2, &Runner::ExpectObjectsAsAt, "expect-objects-as-at <name> [<slack>]"},
     {"screenshot", 2, kRest, &Runner::Screenshot, "screenshot <place> <file.bmp below the module's folder>"},

@@ -125,6 +125,7 @@ private:
     Outcome ExpectDialog(const Step& step);
     Outcome AnswerBox(const Step& step);
     Outcome ChooseFolder(const Step& step);
+    Outcome ChooseFile(const Step& step);
     Outcome DoubleClick(const Step& step);
     Outcome CountObjects(const Step& step);
     Outcome ExpectObjectsAsAt(const Step& step);

@@ -21,6 +21,10 @@ constexpr Button kButtons[] = {{"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES
 constexpr WORD kBitmapMagic = 0x4D42;  // "BM"
 constexpr int kBitsPerPixel = 24;
 constexpr DWORD kSettleMs = 300;  // for the display to draw what was painted
+// The open-file dialog's file name field: an edit in the older layout, a
+// combo box in the newer one (the dialog's own control ids).
+constexpr int kFileNameEdit = 0x480;
+constexpr int kFileNameCombo = 0x47c;
 
 BOOL CALLBACK CountOne(HWND, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
@@ -138,6 +142,24 @@ Outcome Runner::ChooseFolder(const Step& step) {
     PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(browser, IDOK)));
     bool closed = PumpUntil([&] { return !IsWindow(browser); }, deadlineMs_);
     if (!closed) return {false, "the folder browser stayed open"};
+    return {WaitIdle(panel), std::string()};
+}
+
+// The platform's open-file dialog takes the path in its file name field,
+// as if the operator had typed it, and then OK.
+Outcome Runner::ChooseFile(const Step& step) {
+    HWND panel = Panel();
+    HWND chooser = nullptr;
+    auto nameField = [&] {
+        HWND edit = GetDlgItem(chooser, kFileNameEdit);
+        return edit ? edit : GetDlgItem(chooser, kFileNameCombo);
+    };
+    PumpUntil([&] { return (chooser = FrontDialog(panel)) && nameField(); }, deadlineMs_);
+    if (!chooser) return {false, "no open-file dialog is open"};
+    SetWindowTextA(nameField(), step.Rest(1).c_str());
+    PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDOK)));
+    bool closed = PumpUntil([&] { return !IsWindow(chooser); }, deadlineMs_);
+    if (!closed) return {false, "the open-file dialog stayed open"};
     return {WaitIdle(panel), std::string()};
 }
 
