@@ -112,6 +112,7 @@ bool ChannelWizardDialog::LeaveChannelPage() {
     if (Refused(answer.Refusal)) return false;
     choices_.Channel = answer.Name;
     choices_.ExistingList = ChosenList();
+    choices_.ExistingListName = choices_.ExistingList ? choices_.ExistingList->ListName.c_str() : "";
     return true;
 }
 

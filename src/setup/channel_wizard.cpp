@@ -22,16 +22,19 @@ constexpr uint32_t kOnTimerAndTrigger = 3;
 constexpr uint32_t kByNotice = 1;
 constexpr uint32_t kRunEvery = 1;
 
-bool IsListed(const ModuleState& state, const FileList* wanted) {
+// The address alone could be that of a list made after the chosen one was
+// deleted: the name tells them apart.
+bool IsListed(const ModuleState& state, const FileList* wanted, const std::string& name) {
     for (const FileList* list = state.FileLists.Head; list; list = list->Next)
-        if (list == wanted) return true;
+        if (list == wanted) return list->ListName.Equals(name.c_str());
     return false;
 }
 
 std::string CheckChoices(const ModuleState& state, const WizardChoices& choices) {
     std::string refusal = CheckWizardChannel(state, choices.Channel.c_str()).Refusal;
     if (!refusal.empty()) return refusal;
-    if (choices.ExistingList) return IsListed(state, choices.ExistingList) ? "" : kListGoneMessage;
+    if (choices.ExistingList)
+        return IsListed(state, choices.ExistingList, choices.ExistingListName) ? "" : kListGoneMessage;
     const char* listRefusal = CheckWizardList(state, choices.NewList);
     if (!listRefusal) listRefusal = CheckWizardFolders(choices.Folders);
     return listRefusal ? listRefusal : "";

@@ -25,6 +25,7 @@ const char* CheckWizardFolders(const std::vector<std::string>& folders);
 struct WizardChoices {
     std::string Channel;               // as typed on the channel page
     FileList* ExistingList = nullptr;  // "Existing listfile:", or null for a new one
+    std::string ExistingListName;      // its name when it was chosen
     ListProperties NewList;
     std::vector<std::string> Folders;  // in page order
 };

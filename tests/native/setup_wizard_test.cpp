@@ -140,6 +140,7 @@ TEST_F(WizardTest, FinishWithAnExistingListAndATakenGroupName) {
     WizardChoices choices;
     choices.Channel = "#new";
     choices.ExistingList = existing;
+    choices.ExistingListName = "MOVIES";
     WizardOutcome made = FinishWizard(state, choices);
     ASSERT_NE(made.Channel, nullptr);
     EXPECT_EQ(made.List, existing);
@@ -155,17 +156,24 @@ TEST_F(WizardTest, FinishWithAnExistingListAndATakenGroupName) {
 // the wizard was open leaves nothing made.
 TEST_F(WizardTest, FinishRefusesWhatChangedMeanwhile) {
     FileList* existing = AddList("Movies", "!get", "@movies");
+    FileList* reused = AddList("Series", "!s", "@s");
     WizardChoices gone;
     gone.Channel = "#new";
     gone.ExistingList = existing;
+    gone.ExistingListName = "Movies";
     RemoveFileList(state, existing);
+    // A list made after the chosen one was deleted may take its address.
+    WizardChoices replaced = gone;
+    replaced.ExistingList = reused;
     WizardChoices noFolder = NewListChoices("#new");
     noFolder.Folders.clear();
     WizardChoices taken = NewListChoices("#new");
     taken.NewList.ListName = "FILES";
     AddList("files", "!f", "@f");
-    const std::pair<WizardChoices*, std::string> cases[] = {
-        {&gone, kListGoneMessage}, {&noFolder, kNoFolderMessage}, {&taken, kDuplicateListMessage}};
+    const std::pair<WizardChoices*, std::string> cases[] = {{&gone, kListGoneMessage},
+                                                            {&replaced, kListGoneMessage},
+                                                            {&noFolder, kNoFolderMessage},
+                                                            {&taken, kDuplicateListMessage}};
     std::size_t before = Records();
     for (const auto& c : cases) {
         WizardOutcome made = FinishWizard(state, *c.first);
