@@ -24,6 +24,8 @@ public:
     }
     void Attach(HWND view, const ListColumnSpec* columns, int count);
     HWND View() const { return view_; }
+    // The list view is gone: every call asks nothing of any window.
+    void Detach() { view_ = nullptr; }
 
     // A row for record at index (past the end: appended); its index.
     int Insert(int index, const void* record);

@@ -149,6 +149,11 @@ bool QueueView::OnNotify(const NMHDR& notice) {
 
 bool QueueView::OnMessage(UINT message, WPARAM first, LPARAM second) {
     switch (message) {
+        case WM_DESTROY:  // the panel goes; the core may still report queue changes
+            drag_.Cancel();
+            page_ = nullptr;
+            table_.Detach();
+            return false;
         case WM_CONTEXTMENU:
             if (reinterpret_cast<HWND>(first) != table_.View()) return false;
             OpenMenu(second);
