@@ -8,6 +8,7 @@
 #include "hostlink/text_routines.h"
 #include "stats/number_texts.h"
 #include "stats/statistics.h"
+#include "model/list_figures_hold.h"
 
 namespace qvs {
 namespace {
@@ -79,6 +80,7 @@ std::string CreationDate(const FileList* list) {
 }
 
 void AddListVariables(const FileList* list, std::vector<Variable>& variables) {
+    ListFiguresHold figures;
     const char* group = list->ListName.c_str();
     variables.push_back(Variable{VariableName(group, "FileCount"), FormatThousands(list->NumberOfFiles)});
     variables.push_back(Variable{VariableName(group, "FileSize"), FormatSize(list->SizeOfFiles)});

@@ -17,6 +17,7 @@
 #include "ports/worker_host_port.h"
 #include "ports/worker_port.h"
 #include "stats/number_texts.h"
+#include "model/list_figures_hold.h"
 
 namespace qvs {
 namespace {
@@ -72,24 +73,33 @@ std::string WriteBody(const GenerationRequest& request, const std::string& base)
     return data;
 }
 
-void RecordBody(const GenerationRequest& request, const std::string& countText) {
+void StampCreation(FileList* list, const DateTime& date) {
+    ListFiguresHold figures;
+    list->CreationDateTime = date;
+}
+
+// The figures go into the list under its figures lock; the panel is told
+// from the request's own copies.
+void RecordBody(GenerationRequest& request, const std::string& countText) {
     FileList* list = request.List;
-    request.Panel->ShowListColumn(list, ListColumn::DateCreated, FormatDateTime(list->CreationDateTime).c_str());
-    uint64_t size = 0;
-    request.Library->GetCombinedSize(&size);
-    list->SizeOfFiles = size;
-    request.Panel->ShowListColumn(list, ListColumn::SizeOfFiles, FormatSize(size).c_str());
-    list->NumberOfFiles = ParseDecimal(countText.c_str());
+    request.Panel->ShowListColumn(list, ListColumn::DateCreated, FormatDateTime(request.Date).c_str());
+    request.Library->GetCombinedSize(&request.SizeOfFiles);
+    request.NumberOfFiles = ParseDecimal(countText.c_str());
+    {
+        ListFiguresHold figures;
+        list->SizeOfFiles = request.SizeOfFiles;
+        list->NumberOfFiles = request.NumberOfFiles;
+    }
+    request.Panel->ShowListColumn(list, ListColumn::SizeOfFiles, FormatSize(request.SizeOfFiles).c_str());
     request.Panel->ShowListColumn(list, ListColumn::FilesInList, countText.c_str());
 }
 
 // The list file is put together under a name of its own and only then takes
 // the list's name: a reader never sees a list file that is half written.
 void WriteListFile(const GenerationRequest& request, const std::string& base, const std::string& countText) {
-    const FileList* list = request.List;
     // A list without any header is served as its body alone, like an empty
     // header; leaving the body in the .tmp would serve nothing at all.
-    HeaderValues values{countText, FormatSize(list->SizeOfFiles), FormatDateTime(request.Date), request.FileTrigger};
+    HeaderValues values{countText, FormatSize(request.SizeOfFiles), FormatDateTime(request.Date), request.FileTrigger};
     std::string header = request.HasHeader ? ExpandHeader(request.Header, values) : std::string();
     FilePort& files = *request.Files;
     std::string building = base + ".new", body = base + ".tmp";
@@ -134,7 +144,7 @@ struct Outcome {
 Outcome Generate(GenerationRequest& request) {
     FileList* list = request.List;
     ApplySettings(request);
-    list->CreationDateTime = request.Date;
+    StampCreation(list, request.Date);
     const std::string& name = request.TrueName;
     uint32_t start = request.Clock->TickCount();
     std::string base = request.DataFolder + name;
@@ -143,7 +153,7 @@ Outcome Generate(GenerationRequest& request) {
     WriteListFile(request, base, countText);
     Outcome outcome;
     if (request.Zipped == 1) outcome.ZipFailure = Zip(request, name);
-    outcome.Result = ResultText(list->NumberOfFiles, FormatSize(list->SizeOfFiles), request.Clock->TickCount() - start);
+    outcome.Result = ResultText(request.NumberOfFiles, FormatSize(request.SizeOfFiles), request.Clock->TickCount() - start);
     return outcome;
 }
 

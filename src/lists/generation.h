@@ -39,6 +39,10 @@ struct GenerationRequest {
     // generation is asked for, so no other thread ever replaces that text.
     DateTime Date{};
     std::string TrueName;
+    // What the body came to, kept here so that only the figures lock's
+    // moment touches the list.
+    uint32_t NumberOfFiles = 0;
+    uint64_t SizeOfFiles = 0;
     WorkerPort* Worker = nullptr;
     ListBodyLibrary* Library = nullptr;
     FilePort* Files = nullptr;

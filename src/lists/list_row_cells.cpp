@@ -2,6 +2,7 @@
 
 #include "hostlink/command_log.h"
 #include "stats/number_texts.h"
+#include "model/list_figures_hold.h"
 
 namespace qvs {
 namespace {
@@ -12,6 +13,7 @@ bool EverGenerated(const DateTime& date) { return date.Year != 0; }
 }  // namespace
 
 ListRowCells FileListRowCells(const FileList& list) {
+    ListFiguresHold figures;
     return {list.ListName.c_str(),
             list.Description.c_str(),
             list.ListTrigger.c_str(),

@@ -12,12 +12,14 @@
 #include "messaging/plain_words.h"
 #include "ports/clock_port.h"
 #include "ports/panel_port.h"
+#include "model/list_figures_hold.h"
 
 namespace qvs {
 namespace {
 
 bool MadeToday(ModuleState& state, const FileList* list) {
     DateTime today = state.Ports.Clock->LocalNow();
+    ListFiguresHold figures;
     const DateTime& made = list->CreationDateTime;
     return made.Year == today.Year && made.Month == today.Month && made.Day == today.Day;
 }

@@ -2,6 +2,7 @@
 
 #include "persistence/config_file.h"
 #include "persistence/numbered_elements.h"
+#include "model/list_figures_hold.h"
 
 namespace qvs {
 namespace {
@@ -41,7 +42,10 @@ void FileListKeys(const Keys& keys, Record& list) {
 bool SaveFileLists(ModuleState& state) {
     return SaveConfigFile(state, kListFile, kFailureText, [&](const StorageRef& root) {
         WriteNumberedStorages(root, kFromOne, state.FileLists, [](const StorageRef& child, const FileList& list) {
-            FileListKeys(KeyWriter(child), list);
+            {
+                ListFiguresHold figures;
+                FileListKeys(KeyWriter(child), list);
+            }
             WriteNameList(child, kExtensions, list.ExtensionFilter);
             WriteNameList(child, kFolders, list.CreationFolder);
         });
