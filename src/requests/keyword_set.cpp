@@ -22,12 +22,16 @@ KeywordSet::KeywordSet(const std::vector<std::string>& keywords) : classOf_(kByt
     ChooseClasses(keywords);
     NewNode();
     for (const std::string& keyword : keywords) AddKeyword(keyword);
-    words_ = (count_ + kBitsPerWord - 1) / kBitsPerWord;
+    // A power of two of words, so that a line's found bits fit one of the
+    // fixed widths below; the words beyond the keywords stay 0.
+    words_ = 1;
+    while (words_ * kBitsPerWord < count_) words_ *= 2;
     masks_.assign(keyword_.size() * words_, 0);
     marks_.assign(keyword_.size(), 0);
     seen_.assign(words_, 0);
-    all_.assign(words_, ~uint64_t{0});
-    if (count_ % kBitsPerWord != 0) all_.back() = (uint64_t{1} << (count_ % kBitsPerWord)) - 1;
+    all_.assign(words_, 0);
+    for (std::size_t keyword = 0; keyword < count_; ++keyword)
+        all_[keyword / kBitsPerWord] |= uint64_t{1} << (keyword % kBitsPerWord);
     LinkFailures();
     MovesToRows();
 }
@@ -122,6 +126,29 @@ private:
     uint64_t seen_ = 0;
 };
 
+// Up to 256 keywords (more than a line of text can ask for): the found bits
+// are a few registers, ORed with the node's mask without a branch.
+template <std::size_t Words>
+class KeywordSet::WideFound {
+public:
+    WideFound(const KeywordSet& set) : masks_(set.masks_.data()), all_(set.all_.data()), shift_(set.rowShift_) {}
+    void Add(uint32_t row) {
+        const uint64_t* mask = masks_ + (row >> shift_) * Words;
+        for (std::size_t word = 0; word < Words; ++word) seen_[word] |= mask[word];
+    }
+    bool Complete() const {
+        bool complete = true;
+        for (std::size_t word = 0; word < Words; ++word) complete &= seen_[word] == all_[word];
+        return complete;
+    }
+
+private:
+    const uint64_t* masks_;
+    const uint64_t* all_;
+    uint32_t shift_;
+    uint64_t seen_[Words] = {};
+};
+
 class KeywordSet::ManyFound {
 public:
     explicit ManyFound(const KeywordSet& set) : set_(set) { set_.seen_.assign(set_.words_, 0); }
@@ -190,8 +217,12 @@ bool KeywordSet::Scan(Found found, const unsigned char* bytes, std::size_t lengt
 bool KeywordSet::AllIn(const char* text, std::size_t length) const {
     if (count_ == 0) return true;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    if (words_ == 1) return Scan(FewFound(&next_[MaskEdge(kRoot)], all_[0]), bytes, length);
-    return Scan(ManyFound(*this), bytes, length);
+    switch (words_) {
+        case 1: return Scan(FewFound(&next_[MaskEdge(kRoot)], all_[0]), bytes, length);
+        case 2: return Scan(WideFound<2>(*this), bytes, length);
+        case 4: return Scan(WideFound<4>(*this), bytes, length);
+        default: return Scan(ManyFound(*this), bytes, length);
+    }
 }
 
 }  // namespace qvs

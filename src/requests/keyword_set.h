@@ -15,7 +15,7 @@ public:
     explicit KeywordSet(const std::vector<std::string>& keywords);
     // true when every keyword occurs in text[0, length), ASCII letters
     // without regard to case. Not for use from two threads at once when
-    // there are more than 64 keywords.
+    // there are more than 256 keywords.
     bool AllIn(const char* text, std::size_t length) const;
 
 private:
@@ -25,6 +25,8 @@ private:
     // brings its bits into the cache with it.
     static constexpr uint32_t kMaskColumns = 2;
     class FewFound;
+    template <std::size_t Words>
+    class WideFound;
     class ManyFound;
 
     void ChooseClasses(const std::vector<std::string>& keywords);
@@ -66,7 +68,7 @@ private:
     std::size_t count_ = 0;  // distinct keywords
     std::size_t longest_ = 0;
     std::vector<uint64_t> all_;           // the bits of every keyword
-    mutable std::vector<uint64_t> seen_;  // beyond 64 keywords: those found in the line so far
+    mutable std::vector<uint64_t> seen_;  // beyond 256 keywords: those found in the line so far
 };
 
 }  // namespace qvs
