@@ -16,16 +16,25 @@ constexpr std::size_t kBitsPerWord = 64;
 constexpr std::size_t kLanes = 4;
 constexpr std::size_t kShortestPiece = 8;
 
+// A power of two of words, so that a line's found bits fit one of the
+// fixed widths below; the words beyond the keywords stay 0.
+std::size_t WordsFor(std::size_t keywords) {
+    std::size_t words = 1;
+    while (words * kBitsPerWord < keywords) words *= 2;
+    return words;
+}
+
 }  // namespace
 
+// Room for the masks is made before the keywords are counted: as many
+// columns as the keywords given would need, repeats included.
 KeywordSet::KeywordSet(const std::vector<std::string>& keywords) : classOf_(kByteValues, 0) {
-    ChooseClasses(keywords);
+    std::size_t room = WordsFor(keywords.size());
+    ChooseClasses(keywords, room <= kMostRowWords ? static_cast<uint32_t>(room) * kColumnsPerWord : 0);
     NewNode();
     for (const std::string& keyword : keywords) AddKeyword(keyword);
-    // A power of two of words, so that a line's found bits fit one of the
-    // fixed widths below; the words beyond the keywords stay 0.
-    words_ = 1;
-    while (words_ * kBitsPerWord < count_) words_ *= 2;
+    words_ = WordsFor(count_);
+    rowMasks_ = room <= kMostRowWords;  // count_ never exceeds the keywords given
     masks_.assign(keyword_.size() * words_, 0);
     marks_.assign(keyword_.size(), 0);
     seen_.assign(words_, 0);
@@ -38,14 +47,14 @@ KeywordSet::KeywordSet(const std::vector<std::string>& keywords) : classOf_(kByt
 
 // Only bytes that occur in some keyword need a column of their own; both
 // cases of a letter share one. The table stays small for any query.
-void KeywordSet::ChooseClasses(const std::vector<std::string>& keywords) {
+void KeywordSet::ChooseClasses(const std::vector<std::string>& keywords, uint32_t maskColumns) {
     for (const std::string& keyword : keywords)
         for (char c : keyword) {
             unsigned char folded = FoldByte(static_cast<unsigned char>(c));
             if (classOf_[folded] == 0) classOf_[folded] = static_cast<uint8_t>(classes_++);
         }
     for (std::size_t c = 'A'; c <= 'Z'; ++c) classOf_[c] = classOf_[FoldByte(static_cast<unsigned char>(c))];
-    while ((1u << rowShift_) < classes_ + kMaskColumns) ++rowShift_;
+    while ((1u << rowShift_) < classes_ + maskColumns) ++rowShift_;
 }
 
 uint32_t KeywordSet::NewNode() {
@@ -108,44 +117,28 @@ void KeywordSet::InheritMask(uint32_t node, uint32_t fail) {
     marks_[node] = marks_[fail] != 0 || own != kNone ? 1 : 0;
 }
 
-// Up to 64 keywords, the ones found are one register: every byte ORs in
-// the mask of its node (0 for most) without a branch on the way.
-class KeywordSet::FewFound {
-public:
-    FewFound(const uint32_t* rowMasks, uint64_t all) : rowMasks_(rowMasks), all_(all) {}
-    void Add(uint32_t row) {
-        uint64_t mask;
-        std::memcpy(&mask, rowMasks_ + row, sizeof mask);
-        seen_ |= mask;
-    }
-    bool Complete() const { return seen_ == all_; }
-
-private:
-    const uint32_t* rowMasks_;  // the mask columns of row 0
-    uint64_t all_;
-    uint64_t seen_ = 0;
-};
-
-// Up to 256 keywords (more than a line of text can ask for): the found bits
-// are a few registers, ORed with the node's mask without a branch.
+// The ones found are a few registers: every byte ORs in the mask of its
+// node (0 for most), read from the row the step reached, without a branch.
 template <std::size_t Words>
-class KeywordSet::WideFound {
+class KeywordSet::RowFound {
 public:
-    WideFound(const KeywordSet& set) : masks_(set.masks_.data()), all_(set.all_.data()), shift_(set.rowShift_) {}
+    RowFound(const uint32_t* rowMasks, const uint64_t* all) : rowMasks_(rowMasks) {
+        std::memcpy(all_, all, sizeof all_);
+    }
     void Add(uint32_t row) {
-        const uint64_t* mask = masks_ + (row >> shift_) * Words;
+        uint64_t mask[Words];
+        std::memcpy(mask, rowMasks_ + row, sizeof mask);
         for (std::size_t word = 0; word < Words; ++word) seen_[word] |= mask[word];
     }
     bool Complete() const {
-        bool complete = true;
-        for (std::size_t word = 0; word < Words; ++word) complete &= seen_[word] == all_[word];
-        return complete;
+        uint64_t missing = 0;
+        for (std::size_t word = 0; word < Words; ++word) missing |= seen_[word] ^ all_[word];
+        return missing == 0;
     }
 
 private:
-    const uint64_t* masks_;
-    const uint64_t* all_;
-    uint32_t shift_;
+    const uint32_t* rowMasks_;  // the mask columns of row 0
+    uint64_t all_[Words];
     uint64_t seen_[Words] = {};
 };
 
@@ -167,9 +160,9 @@ private:
 // Moves hold rows from here on: a step is one load and an OR.
 void KeywordSet::MovesToRows() {
     for (uint32_t& move : next_) move <<= rowShift_;
-    if (words_ != 1) return;
+    if (!rowMasks_) return;
     for (uint32_t node = 0; node < keyword_.size(); ++node)
-        std::memcpy(&next_[MaskEdge(node)], &masks_[node], sizeof(uint64_t));
+        std::memcpy(&next_[MaskEdge(node)], &masks_[node * words_], words_ * sizeof(uint64_t));
 }
 
 template <class Found>
@@ -217,10 +210,11 @@ bool KeywordSet::Scan(Found found, const unsigned char* bytes, std::size_t lengt
 bool KeywordSet::AllIn(const char* text, std::size_t length) const {
     if (count_ == 0) return true;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    switch (words_) {
-        case 1: return Scan(FewFound(&next_[MaskEdge(kRoot)], all_[0]), bytes, length);
-        case 2: return Scan(WideFound<2>(*this), bytes, length);
-        case 4: return Scan(WideFound<4>(*this), bytes, length);
+    const uint32_t* rowMasks = rowMasks_ ? &next_[MaskEdge(kRoot)] : nullptr;
+    switch (rowMasks ? words_ : 0) {
+        case 1: return Scan(RowFound<1>(rowMasks, all_.data()), bytes, length);
+        case 2: return Scan(RowFound<2>(rowMasks, all_.data()), bytes, length);
+        case 4: return Scan(RowFound<4>(rowMasks, all_.data()), bytes, length);
         default: return Scan(ManyFound(*this), bytes, length);
     }
 }

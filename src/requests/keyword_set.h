@@ -20,16 +20,16 @@ public:
 
 private:
     static constexpr uint32_t kNone = UINT32_MAX;
-    // The last two columns of every row hold the node's found-keyword bits
-    // when there are no more than 64 keywords: the step that reaches a row
-    // brings its bits into the cache with it.
-    static constexpr uint32_t kMaskColumns = 2;
-    class FewFound;
+    // Up to 256 keywords (more than a line of text can ask for), the last
+    // columns of every row hold the node's found-keyword bits: the step that
+    // reaches a row brings its bits into the cache with it.
+    static constexpr std::size_t kMostRowWords = 4;
+    static constexpr uint32_t kColumnsPerWord = 2;
     template <std::size_t Words>
-    class WideFound;
+    class RowFound;
     class ManyFound;
 
-    void ChooseClasses(const std::vector<std::string>& keywords);
+    void ChooseClasses(const std::vector<std::string>& keywords, uint32_t maskColumns);
     void AddKeyword(const std::string& keyword);
     uint32_t NewNode();
     void LinkFailures();
@@ -49,20 +49,23 @@ private:
     std::size_t Edge(uint32_t node, uint32_t column) const {
         return (static_cast<std::size_t>(node) << rowShift_) | column;
     }
-    std::size_t MaskEdge(uint32_t node) const { return Edge(node, (1u << rowShift_) - kMaskColumns); }
+    std::size_t MaskEdge(uint32_t node) const {
+        return Edge(node, (1u << rowShift_) - static_cast<uint32_t>(words_) * kColumnsPerWord);
+    }
 
     std::vector<uint8_t> classOf_;  // byte -> column; 0 for bytes in no keyword
     uint32_t classes_ = 1;
     uint32_t rowShift_ = 0;
     // Edge(node, column) -> the next node; once built, the next node's row
-    // (Edge(next, 0)), which saves the shift on every byte. Up to 64
-    // keywords, MaskEdge(node) holds the node's mask as well.
+    // (Edge(next, 0)), which saves the shift on every byte. With rowMasks_,
+    // MaskEdge(node) holds the node's mask as well.
     std::vector<uint32_t> next_;
     std::vector<uint32_t> keyword_;  // node -> the keyword ending there, or kNone
     // Per node, one bit for each keyword that ends there or at a node of its
     // failure chain: reaching the node means all of them occur. words_ words
     // a node; marks_ says whether any bit is set.
     std::size_t words_ = 0;
+    bool rowMasks_ = false;
     std::vector<uint64_t> masks_;
     std::vector<uint8_t> marks_;
     std::size_t count_ = 0;  // distinct keywords
