@@ -6,9 +6,9 @@
 #include "hostlink/command_log.h"
 #include "hostlink/host_link.h"
 #include "hostlink/text_routines.h"
+#include "model/list_figures_hold.h"
 #include "stats/number_texts.h"
 #include "stats/statistics.h"
-#include "model/list_figures_hold.h"
 
 namespace qvs {
 namespace {

@@ -9,6 +9,7 @@
 #include "hostlink/user_text.h"
 #include "lists/list_header.h"
 #include "messaging/channel_message.h"
+#include "model/list_figures_hold.h"
 #include "ports/clock_port.h"
 #include "ports/file_port.h"
 #include "ports/list_body_library.h"
@@ -17,7 +18,6 @@
 #include "ports/worker_host_port.h"
 #include "ports/worker_port.h"
 #include "stats/number_texts.h"
-#include "model/list_figures_hold.h"
 
 namespace qvs {
 namespace {

@@ -1,8 +1,8 @@
 #include "lists/list_row_cells.h"
 
 #include "hostlink/command_log.h"
-#include "stats/number_texts.h"
 #include "model/list_figures_hold.h"
+#include "stats/number_texts.h"
 
 namespace qvs {
 namespace {

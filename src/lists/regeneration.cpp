@@ -10,9 +10,9 @@
 #include "lists/generation.h"
 #include "lists/list_files.h"
 #include "messaging/plain_words.h"
+#include "model/list_figures_hold.h"
 #include "ports/clock_port.h"
 #include "ports/panel_port.h"
-#include "model/list_figures_hold.h"
 
 namespace qvs {
 namespace {

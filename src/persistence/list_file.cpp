@@ -1,8 +1,8 @@
 #include "persistence/list_file.h"
 
+#include "model/list_figures_hold.h"
 #include "persistence/config_file.h"
 #include "persistence/numbered_elements.h"
-#include "model/list_figures_hold.h"
 
 namespace qvs {
 namespace {
